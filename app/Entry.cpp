@@ -1,0 +1,18 @@
+#include "app/Entry.h"
+
+#include "app/USplash.h"
+#include "game/UGaloppo.h"
+#include "toolkit/Application.h"
+
+int RunEntry(TApplication& application) {
+  application.Initialize();
+  bool created = false;
+  RunGuarded([&] {
+    Splash = application.Create<TSplash>();
+    application.ShowModal(*Splash);
+    application.CreateForm(Main);
+    created = true;
+  });
+  // A main window that failed to come up has been reported; there is no game to run.
+  return created ? application.Run() : 1;
+}

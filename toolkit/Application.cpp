@@ -1,0 +1,71 @@
+#include "toolkit/Application.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QMessageBox>
+
+TApplication* Application = nullptr;
+
+TApplication::TApplication(int& argc, char** argv) {
+  if (!QApplication::instance()) ownApplication_ = std::make_unique<QApplication>(argc, argv);
+  Application = this;
+}
+
+TApplication::~TApplication() {
+  // Windows go first, newest first, while the QApplication they need still exists.
+  while (!forms_.empty()) forms_.pop_back();
+  if (Application == this) Application = nullptr;
+}
+
+void TApplication::Initialize() {
+  // The form descriptions name the classic Windows fonts; Liberation Sans has their metrics.
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+  // The main window's own close ends the program, not the last hidden window.
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TApplication::SetMainForm(QWidget* form) {
+  if (mainForm_) mainForm_->removeEventFilter(this);
+  mainForm_ = form;
+  if (mainForm_) mainForm_->installEventFilter(this);
+}
+
+int TApplication::ShowModal(QDialog& dialog) {
+  return dialog.exec();
+}
+
+int TApplication::Run() {
+  if (mainForm_) mainForm_->show();
+  return QApplication::exec();
+}
+
+void TApplication::Terminate() {
+  QApplication::quit();
+}
+
+void TApplication::ShowException(const std::exception& error) {
+  if (OnException) {
+    OnException(error);
+    return;
+  }
+  QMessageBox::critical(mainForm_, QApplication::applicationDisplayName(),
+                        QString::fromUtf8(error.what()));
+}
+
+bool TApplication::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == mainForm_ && event->type() == QEvent::Close) Terminate();
+  return QObject::eventFilter(watched, event);
+}
+
+void RunGuarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    if (Application) {
+      Application->ShowException(error);
+    } else {
+      throw;
+    }
+  }
+}

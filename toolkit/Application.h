@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QObject>
+#include <QWidget>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// The application object: brings up the toolkit, owns the program's windows, shows modal
+// windows, runs the event loop and reports toolkit errors in its default error dialog.
+class TApplication : public QObject {
+  Q_OBJECT
+
+ public:
+  // Uses the running QApplication when there is one (as tests do), else creates it.
+  TApplication(int& argc, char** argv);
+  ~TApplication() override;
+
+  void Initialize();
+
+  // A window owned by the application, destroyed when the application ends.
+  template <class T>
+  T* Create() {
+    auto window = std::make_unique<T>();
+    T* result = window.get();
+    forms_.push_back(std::move(window));
+    return result;
+  }
+
+  // Like Create; the first window created this way becomes the main window.
+  template <class T>
+  void CreateForm(T*& reference) {
+    reference = Create<T>();
+    if (!mainForm_) SetMainForm(reference);
+  }
+
+  QWidget* MainForm() const { return mainForm_; }
+  void SetMainForm(QWidget* form);
+
+  // Returns when the window closes.
+  int ShowModal(QDialog& dialog);
+  // Runs the event loop until Terminate or until the main window closes.
+  int Run();
+  void Terminate();
+
+  // Shows the error in the default error dialog, or hands it to OnException when set.
+  void ShowException(const std::exception& error);
+  std::function<void(const std::exception&)> OnException;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::unique_ptr<QApplication> ownApplication_;
+  std::vector<std::unique_ptr<QWidget>> forms_;
+  QWidget* mainForm_ = nullptr;
+};
+
+extern TApplication* Application;
+
+// Runs an event handler; a toolkit error it raises goes to the error dialog instead of through
+// the event loop.
+void RunGuarded(const std::function<void()>& handler);

@@ -1,0 +1,117 @@
+#include "toolkit/Canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+Qt::BrushStyle ToQtBrushStyle(TBrushStyle style) {
+  switch (style) {
+    case TBrushStyle::Solid:
+      return Qt::SolidPattern;
+    case TBrushStyle::Clear:
+      return Qt::NoBrush;
+    case TBrushStyle::Horizontal:
+      return Qt::HorPattern;
+    case TBrushStyle::Vertical:
+      return Qt::VerPattern;
+    case TBrushStyle::FDiagonal:
+      return Qt::FDiagPattern;
+    case TBrushStyle::BDiagonal:
+      return Qt::BDiagPattern;
+    case TBrushStyle::Cross:
+      return Qt::CrossPattern;
+    case TBrushStyle::DiagCross:
+      return Qt::DiagCrossPattern;
+  }
+  return Qt::SolidPattern;
+}
+
+}  // namespace
+
+TCanvas::TCanvas(QImage& target) : target_(target) {}
+
+QRegion TCanvas::Clipped(const QRect& rect) const {
+  QRegion region = QRegion(rect.intersected(target_.rect()));
+  return clip_.isEmpty() ? region : region.intersected(clip_);
+}
+
+void TCanvas::Changed(const QRect& rect) {
+  const QRect visible = rect.intersected(target_.rect());
+  if (OnChanged && !visible.isEmpty()) OnChanged(visible);
+}
+
+void TCanvas::CopyPixels(const QRect& to, const QImage& source, QPoint sourceOrigin,
+                         const TBitmap* keyed) {
+  // Only the part of `to` whose source pixels exist is touched.
+  const QRect sourceArea = source.rect().translated(to.topLeft() - sourceOrigin);
+  const QRgb key = keyed ? (ColorToQColor(keyed->TransparentColor).rgb() | 0xFF000000u) : 0;
+  for (const QRect& part : Clipped(to.intersected(sourceArea))) {
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+      const QRgb* from =
+          reinterpret_cast<const QRgb*>(source.constScanLine(y - to.top() + sourceOrigin.y())) +
+          (part.left() - to.left() + sourceOrigin.x());
+      QRgb* into = reinterpret_cast<QRgb*>(target_.scanLine(y)) + part.left();
+      if (!keyed) {
+        std::copy(from, from + part.width(), into);
+        continue;
+      }
+      for (int x = 0; x < part.width(); ++x) {
+        if ((from[x] | 0xFF000000u) != key) into[x] = from[x];
+      }
+    }
+  }
+  Changed(to);
+}
+
+void TCanvas::CopyRect(const TRect& to, const TBitmap& bitmap, const TRect& from) {
+  if (bitmap.Empty() || to.IsEmpty() || from.IsEmpty()) return;
+  if (to.Width() == from.Width() && to.Height() == from.Height()) {
+    // A source rectangle reaching outside the bitmap leaves those destination pixels alone.
+    const QRect fromInside = from.ToQRect().intersected(bitmap.Image().rect());
+    const QRect toInside = fromInside.translated(to.Left - from.Left, to.Top - from.Top);
+    CopyPixels(toInside, bitmap.Image(), fromInside.topLeft(), nullptr);
+    return;
+  }
+  QPainter painter(&target_);
+  if (!clip_.isEmpty()) painter.setClipRegion(clip_);
+  painter.drawImage(to.ToQRect(), bitmap.Image(), from.ToQRect());
+  painter.end();
+  Changed(to.ToQRect());
+}
+
+void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
+  if (bitmap.Empty()) return;
+  CopyPixels(QRect(x, y, bitmap.Width(), bitmap.Height()), bitmap.Image(), QPoint(0, 0),
+             bitmap.Transparent ? &bitmap : nullptr);
+}
+
+void TCanvas::FillRect(const TRect& rect) {
+  if (rect.IsEmpty() || Brush.Style == TBrushStyle::Clear) return;
+  QPainter painter(&target_);
+  if (!clip_.isEmpty()) painter.setClipRegion(clip_);
+  painter.fillRect(rect.ToQRect(), QBrush(ColorToQColor(Brush.Color), ToQtBrushStyle(Brush.Style)));
+  painter.end();
+  Changed(rect.ToQRect());
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text) {
+  const QFont font = Font.ToQFont();
+  const QFontMetrics metrics(font);
+  const QRect cell(x, y, metrics.horizontalAdvance(text), metrics.height());
+  QPainter painter(&target_);
+  if (!clip_.isEmpty()) painter.setClipRegion(clip_);
+  if (Brush.Style != TBrushStyle::Clear) {
+    painter.fillRect(cell, QBrush(ColorToQColor(Brush.Color), ToQtBrushStyle(Brush.Style)));
+  }
+  painter.setFont(font);
+  painter.setPen(ColorToQColor(Font.Color()));
+  painter.drawText(QPoint(x, y + metrics.ascent()), text);
+  painter.end();
+  Changed(cell);
+}
+
+QSize TCanvas::TextExtent(const QString& text) const {
+  const QFontMetrics metrics(Font.ToQFont());
+  return QSize(metrics.horizontalAdvance(text), metrics.height());
+}

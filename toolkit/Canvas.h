@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QRegion>
+#include <QSize>
+#include <QString>
+#include <functional>
+
+#include "toolkit/Bitmap.h"
+#include "toolkit/Graphics.h"
+
+// Drawing onto a 32-bit image: a bitmap's own pixels or a window's surface. Parts of a rectangle
+// that fall outside the source or the target are ignored. After each operation OnChanged is told
+// which part of the target changed, so a window can show it.
+class TCanvas {
+ public:
+  explicit TCanvas(QImage& target);
+
+  TFont Font;
+  TBrush Brush;
+  TPen Pen;
+  std::function<void(const QRect&)> OnChanged;
+
+  // Limits every operation to this region; an empty region means no limit.
+  void SetClip(const QRegion& region) { clip_ = region; }
+
+  // Plain opaque copy of source rectangle `from` of `bitmap` onto `to`, stretched when the sizes
+  // differ.
+  void CopyRect(const TRect& to, const TBitmap& bitmap, const TRect& from);
+  // The whole bitmap at (x, y); a transparent bitmap leaves the pixels of its key colour out.
+  void Draw(int x, int y, const TBitmap& bitmap);
+  void FillRect(const TRect& rect);
+  // Text with the top-left of its cell at (x, y); a solid brush fills the cell first.
+  void TextOut(int x, int y, const QString& text);
+  QSize TextExtent(const QString& text) const;
+
+ private:
+  void CopyPixels(const QRect& to, const QImage& source, QPoint sourceOrigin, const TBitmap* keyed);
+  QRegion Clipped(const QRect& rect) const;
+  void Changed(const QRect& rect);
+
+  QImage& target_;
+  QRegion clip_;
+};

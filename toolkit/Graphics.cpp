@@ -1,0 +1,76 @@
+#include "toolkit/Graphics.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+QColor ColorToQColor(TColor color) {
+  return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
+}
+
+TColor QColorToColor(const QColor& color) {
+  return TColor(color.red()) | TColor(color.green()) << 8 | TColor(color.blue()) << 16;
+}
+
+TRect UnionRect(const TRect& a, const TRect& b) {
+  return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+          std::max(a.Bottom, b.Bottom)};
+}
+
+void TFont::SetName(const QString& name) {
+  name_ = name;
+  Changed();
+}
+
+void TFont::SetHeight(int height) {
+  height_ = height;
+  Changed();
+}
+
+void TFont::SetBold(bool bold) {
+  bold_ = bold;
+  Changed();
+}
+
+void TFont::SetItalic(bool italic) {
+  italic_ = italic;
+  Changed();
+}
+
+void TFont::SetColor(TColor color) {
+  color_ = color;
+  Changed();
+}
+
+void TFont::SetCharset(int charset) {
+  charset_ = charset;
+  Changed();
+}
+
+void TFont::Assign(const TFont& other) {
+  name_ = other.name_;
+  height_ = other.height_;
+  bold_ = other.bold_;
+  italic_ = other.italic_;
+  color_ = other.color_;
+  charset_ = other.charset_;
+  Changed();
+}
+
+QFont TFont::ToQFont() const {
+  QFont font(name_);
+  font.setPixelSize(std::max(1, std::abs(height_)));
+  font.setBold(bold_);
+  font.setItalic(italic_);
+  // Canvas text is drawn in plain pixels of the font's colour, as on the classic desktop.
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+bool TFont::SameAs(const TFont& other) const {
+  return name_ == other.name_ && height_ == other.height_ && bold_ == other.bold_ &&
+         italic_ == other.italic_ && color_ == other.color_ && charset_ == other.charset_;
+}
+
+void TFont::Changed() {
+  if (OnChange) OnChange();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+#include "toolkit/Bitmap.h"
+
+// A picture control. On a surface window it is a graphic control: the window composes the
+// picture into its own surface, so drawing done on the window later lies above it. Elsewhere it
+// paints itself. Mouse presses it does not use go on to its parent.
+class TImage : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(QString PictureName READ PictureName WRITE SetPictureName)
+
+ public:
+  explicit TImage(QWidget* parent = nullptr);
+
+  // The JPEG resource the form description names; decoded at once.
+  QString PictureName() const { return pictureName_; }
+  void SetPictureName(const QString& name);
+
+  TBitmap Picture;
+  std::function<void()> OnClick;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QString pictureName_;
+  bool pressed_ = false;
+};

@@ -1,0 +1,37 @@
+#include "toolkit/Resources.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "toolkit/EToolkitError.h"
+
+namespace {
+
+const QString kRoot = QStringLiteral(":/res");
+
+QString FindPath(const QString& name) {
+  const QStringList entries = QDir(kRoot).entryList(QDir::Files);
+  for (const QString& entry : entries) {
+    if (entry.compare(name, Qt::CaseInsensitive) == 0) return kRoot + '/' + entry;
+  }
+  return {};
+}
+
+}  // namespace
+
+namespace Resources {
+
+QByteArray Load(const QString& name) {
+  const QString path = FindPath(name);
+  QFile file(path);
+  if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    throw EToolkitError(QStringLiteral("Ressource introuvable : %1").arg(name).toStdString());
+  }
+  return file.readAll();
+}
+
+bool Exists(const QString& name) {
+  return !FindPath(name).isEmpty();
+}
+
+}  // namespace Resources

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <functional>
+
+// A flat hotspot with no picture or caption: a raised frame while the mouse is over it, a sunken
+// one while it is held down, nothing while disabled.
+class TSpeedButton : public QAbstractButton {
+  Q_OBJECT
+
+ public:
+  explicit TSpeedButton(QWidget* parent = nullptr);
+
+  std::function<void()> OnClick;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+};

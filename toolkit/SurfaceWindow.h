@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+
+#include "toolkit/Canvas.h"
+
+// A top-level window that keeps an image of what is on screen, so that handlers can draw on the
+// window between paints: their drawing goes into the surface and is shown at once. Areas the
+// system asks to repaint get FormPaint and the picture controls instead, which wipes what was
+// drawn there.
+class TSurfaceWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TSurfaceWindow(QWidget* parent = nullptr);
+
+  // Draws onto the window.
+  TCanvas& Canvas() { return canvas_; }
+  const QImage& Surface() const { return surface_; }
+
+ protected:
+  // The window's own paint handler; draws through Canvas().
+  virtual void FormPaint() {}
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void ComposePictures();
+
+  QImage surface_;
+  TCanvas canvas_;
+  QRegion drawnSincePaint_;
+  bool repainting_ = false;
+};
