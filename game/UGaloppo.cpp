@@ -1,7 +1,184 @@
 #include "game/UGaloppo.h"
 
+#include <QContextMenuEvent>
+#include <QIcon>
+#include <QImage>
+#include <QMenu>
+#include <QPixmap>
+
+#include "cldhint/CldHint.h"
+#include "toolkit/Animate.h"
+#include "toolkit/Application.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/Forms.h"
+#include "toolkit/Image.h"
+#include "toolkit/Random.h"
+#include "toolkit/Resources.h"
+#include "toolkit/SpeedButton.h"
+#include "toolkit/StringGrid.h"
+#include "toolkit/Timer.h"
+#include "ui_UGaloppo.h"
+
+int32_t FinishLine = 0;
+int32_t SpriteWidth = 0;
+int32_t SpriteHeight = 0;
+int32_t AnimFrame = 0;
+int32_t NextRank = 0;
+int32_t Score1 = 0;
+int32_t Score2 = 0;
+TOneBased<int32_t, HorseCount> HorseX;
+TOneBased<int32_t, HorseCount> HorseY;
+TOneBased<bool, HorseCount> HorseFinished;
+TOneBased<TRect, HorseCount> HorseRect;
+TOneBased<TRect, HorseCount> PrevHorseRect;
+QString ArrivalOrder;
+TBitmap BackgroundBitmap;
+TBitmap SceneBitmap;
+TBitmap SpriteSheet;
+TBitmap PortraitSheet;
+TOneBased<TOneBased<TBitmap, GallopFrameCount>, HorseCount> HorseFrames;
+const TBitmap* ItemBitmap = nullptr;
+
 TMain* Main = nullptr;
 
-TMain::TMain(QWidget* parent) : TSurfaceWindow(parent) {
-  resize(800, 600);
+namespace {
+
+// What ItemBitmap holds before the first drop-down item is painted.
+const TBitmap EmptyItemBitmap;
+
+QIcon WindowIcon() {
+  QPixmap icon;
+  icon.loadFromData(Resources::Load(QStringLiteral("Icon")), "PNG");
+  return QIcon(icon);
+}
+
+}  // namespace
+
+TMain::TMain(QWidget* parent) : TSurfaceWindow(parent), ui_(std::make_unique<Ui::TMain>()) {
+  ui_->setupUi(this);
+  SetUpControls();
+  CreatePopupMenu();
+  CreateCloudHint();
+  BindHandlers();
+  CenterOnScreen(*this);
+  FormCreate();
+}
+
+TMain::~TMain() = default;
+
+void TMain::SetUpControls() {
+  Image2 = ui_->Image2;
+  Go = ui_->Go;
+  LabelPointJoueur1 = ui_->LabelPointJoueur1;
+  LabelPointJoueur2 = ui_->LabelPointJoueur2;
+  LabelCh1 = ui_->LabelCh1;
+  LabelCh2 = ui_->LabelCh2;
+  PanelPropos = ui_->PanelPropos;
+  Image1 = ui_->Image1;
+  ValiderSelection = ui_->ValiderSelection;
+  Choix1 = ui_->Choix1;
+  Choix2 = ui_->Choix2;
+  Choix3 = ui_->Choix3;
+  StringGrid1 = ui_->StringGrid1;
+  AnimateHomme = ui_->AnimateHomme;
+
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setFixedSize(800, 600);
+  setWindowIcon(WindowIcon());
+  SetFormFont(*this, QStringLiteral("MS Sans Serif"), 11);
+
+  for (QLabel* score : {LabelPointJoueur1, LabelPointJoueur2}) {
+    score->setFont(PixelFont(QStringLiteral("Arial"), 13, true));
+    SetTextColor(*score, clYellow);
+  }
+  for (QLabel* bet : {LabelCh1, LabelCh2}) {
+    bet->setFont(PixelFont(QStringLiteral("Arial"), 11));
+    SetTextColor(*bet, clRed);
+  }
+  for (TComboBox* choice : {Choix1, Choix2, Choix3}) {
+    choice->SetColor(0x004800);
+    choice->SetItemHeight(56);
+  }
+  StringGrid1->SetGridSize(4, 2, 73, 62);
+  AnimateHomme->SetCenter(true);
+  AnimateHomme->SetTransparent(true);
+  AnimateHomme->SetStopFrame(50);
+  AnimateHomme->SetRepetitions(0);
+
+  TimerMouvement = new TTimer(this);
+  TimerAvancer = new TTimer(this);
+}
+
+void TMain::CreateCloudHint() {
+  CloudHint1 = new TCloudHint(this);
+  CloudHint1->SetHintColor(clAqua);
+  CloudHint1->SetHintPauseTime(200);
+  CloudHint1->SetHintHidePause(5000);
+  CloudHint1->SetBrush(TBrush{clAqua, TBrushStyle::Solid});
+  TFont font;
+  font.SetCharset(1);
+  font.SetColor(clWindowText);
+  font.SetHeight(-11);
+  font.SetName(QStringLiteral("MS Sans Serif"));
+  CloudHint1->SetFont(&font);
+  CloudHint1->SetOwnerFont(true);
+}
+
+void TMain::BindHandlers() {
+  Go->OnClick = [this] { GoClick(); };
+  ValiderSelection->OnClick = [this] { ValiderSelectionClick(); };
+  TimerMouvement->OnTimer = [this] { TimerMouvementTimer(); };
+  TimerAvancer->OnTimer = [this] { TimerAvancerTimer(); };
+  Choix1->OnDrawItem = [this](int index, const TRect& rect) { Choix1DrawItem(index, rect); };
+  Choix2->OnDrawItem = [this](int index, const TRect& rect) { Choix2DrawItem(index, rect); };
+  Choix3->OnDrawItem = [this](int index, const TRect& rect) { Choix3DrawItem(index, rect); };
+  StringGrid1->OnDrawCell = [this](int col, int row, const TRect& rect) {
+    StringGrid1DrawCell(col, row, rect);
+  };
+  StringGrid1->OnMouseDown = [this](Qt::MouseButton button, int x, int y) {
+    StringGrid1MouseDown(button, x, y);
+  };
+}
+
+void TMain::FormCreate() {
+  Randomize();
+  FinishLine = 700;
+  AnimFrame = 1;
+  SpriteWidth = 73;
+  SpriteHeight = 60;
+  AnimateHomme->SetResName(QStringLiteral("Man"));
+  AnimateHomme->SetActive(true);
+  ItemBitmap = &EmptyItemBitmap;
+  BackgroundBitmap = Image2->Picture;
+  SpriteSheet = TBitmap::FromResource(QStringLiteral("Chevaux"));
+  PortraitSheet = TBitmap::FromResource(QStringLiteral("Joueurs"));
+  StringGrid1->SetCell(0, 0, QStringLiteral("J1"));
+  StringGrid1->SetCell(0, 1, QStringLiteral("J2"));
+  SceneBitmap = TBitmap(BackgroundBitmap.Image().copy());
+  for (int f = 1; f <= GallopFrameCount; ++f) {
+    for (int h = 1; h <= HorseCount; ++h) {
+      TBitmap frame(73, 60);
+      TCanvas(frame.Image())
+          .CopyRect({0, 0, 73, 60}, SpriteSheet, {73 * (f - 1), 60 * (h - 1), 73 * f, 60 * h});
+      frame.Transparent = true;
+      frame.TransparentColor = frame.Pixel(1, 1);
+      HorseFrames[h][f] = frame;
+    }
+  }
+  for (int k = 1; k <= HorseCount; ++k) {
+    for (TComboBox* choice : {Choix1, Choix2, Choix3}) {
+      choice->AddItem(QString::number(k), &HorseFrames[k][GallopFrameCount]);
+    }
+  }
+  Recommencer1Click();
+}
+
+void TMain::FormPaint() { Canvas().Draw(0, 0, BackgroundBitmap); }
+
+void TMain::contextMenuEvent(QContextMenuEvent* event) {
+  // The bet grid takes every button for itself: a right press there assigns the bet.
+  const QWidget* target = childAt(event->pos());
+  if (target && (target == StringGrid1 || StringGrid1->isAncestorOf(target))) return;
+  PopupMenu1->popup(event->globalPos());
 }

@@ -1,12 +1,124 @@
 #pragma once
 
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+#include "game/OneBased.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/Graphics.h"
 #include "toolkit/SurfaceWindow.h"
 
+class QAction;
+class QLabel;
+class QMenu;
+class TAnimate;
+class TCloudHint;
+class TComboBox;
+class TImage;
+class TSpeedButton;
+class TStringGrid;
+class TTimer;
+namespace Ui {
+class TMain;
+}
+
+constexpr int HorseCount = 9;
+constexpr int GallopFrameCount = 8;
+
+// The game state, shared by the race, the scoring, the betting panel and the menu. It lives for
+// the whole run; FormCreate gives it its starting values.
+extern int32_t FinishLine;
+extern int32_t SpriteWidth;
+extern int32_t SpriteHeight;
+extern int32_t AnimFrame;
+extern int32_t NextRank;
+extern int32_t Score1;
+extern int32_t Score2;
+extern TOneBased<int32_t, HorseCount> HorseX;
+extern TOneBased<int32_t, HorseCount> HorseY;
+extern TOneBased<bool, HorseCount> HorseFinished;
+extern TOneBased<TRect, HorseCount> HorseRect;
+extern TOneBased<TRect, HorseCount> PrevHorseRect;
+extern QString ArrivalOrder;
+extern TBitmap BackgroundBitmap;
+extern TBitmap SceneBitmap;
+extern TBitmap SpriteSheet;
+extern TBitmap PortraitSheet;
+extern TOneBased<TOneBased<TBitmap, GallopFrameCount>, HorseCount> HorseFrames;
+extern const TBitmap* ItemBitmap;
+
+// The game window: the track, the betting panel, the race and the right-click menu.
 class TMain : public TSurfaceWindow {
   Q_OBJECT
 
  public:
   explicit TMain(QWidget* parent = nullptr);
+  ~TMain() override;
+
+  TImage* Image2;
+  TSpeedButton* Go;
+  QLabel* LabelPointJoueur1;
+  QLabel* LabelPointJoueur2;
+  QLabel* LabelCh1;
+  QLabel* LabelCh2;
+  QWidget* PanelPropos;
+  TImage* Image1;
+  TSpeedButton* ValiderSelection;
+  TComboBox* Choix1;
+  TComboBox* Choix2;
+  TComboBox* Choix3;
+  TStringGrid* StringGrid1;
+  TAnimate* AnimateHomme;
+  TTimer* TimerMouvement;
+  TTimer* TimerAvancer;
+  QMenu* PopupMenu1;
+  QAction* Recommencer1;
+  QAction* Modifierlescheveaux1;
+  QAction* N1;
+  QAction* Jouersons1;
+  QAction* N2;
+  QAction* Quitter;
+  TCloudHint* CloudHint1;
+
+  void FormCreate();
+
+  // The race.
+  void GoClick();
+  void TimerAvancerTimer();
+  void TimerMouvementTimer();
+
+  // The end-of-race scoring of both bets.
+  void UpdateScores();
+
+  // The betting panel.
+  void Choix1DrawItem(int index, const TRect& rect);
+  void Choix2DrawItem(int index, const TRect& rect);
+  void Choix3DrawItem(int index, const TRect& rect);
+  void StringGrid1DrawCell(int col, int row, const TRect& rect);
+  void StringGrid1MouseDown(Qt::MouseButton button, int x, int y);
+  void ValiderSelectionClick();
+
+  // The menu.
+  void Recommencer1Click();
+  void Modifierlescheveaux1Click();
+  void Jouersons1Click();
+  void QuitterClick();
+
+ protected:
+  void FormPaint() override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void SetUpControls();
+  void CreatePopupMenu();
+  void CreateCloudHint();
+  void BindHandlers();
+  void DrawHorseItem(TComboBox& comboBox, int index, const TRect& rect);
+  void WriteRank(int horse);
+  void EndRace();
+
+  std::unique_ptr<Ui::TMain> ui_;
 };
 
 extern TMain* Main;

@@ -31,9 +31,16 @@ Qt::BrushStyle ToQtBrushStyle(TBrushStyle style) {
 
 TCanvas::TCanvas(QImage& target) : target_(target) {}
 
-QRegion TCanvas::Clipped(const QRect& rect) const {
-  QRegion region = QRegion(rect.intersected(target_.rect()));
-  return clip_.isEmpty() ? region : region.intersected(clip_);
+template <class Visit>
+void TCanvas::ForEachVisiblePart(const QRect& rect, Visit visit) const {
+  const QRect inside = rect.intersected(target_.rect());
+  if (inside.isEmpty()) return;
+  // The common case, no clip, must not build a region: it runs for every sprite of every tick.
+  if (clip_.isEmpty()) {
+    visit(inside);
+    return;
+  }
+  for (const QRect& part : QRegion(inside).intersected(clip_)) visit(part);
 }
 
 void TCanvas::Changed(const QRect& rect) {
@@ -46,7 +53,7 @@ void TCanvas::CopyPixels(const QRect& to, const QImage& source, QPoint sourceOri
   // Only the part of `to` whose source pixels exist is touched.
   const QRect sourceArea = source.rect().translated(to.topLeft() - sourceOrigin);
   const QRgb key = keyed ? (ColorToQColor(keyed->TransparentColor).rgb() | 0xFF000000u) : 0;
-  for (const QRect& part : Clipped(to.intersected(sourceArea))) {
+  ForEachVisiblePart(to.intersected(sourceArea), [&](const QRect& part) {
     for (int y = part.top(); y <= part.bottom(); ++y) {
       const QRgb* from =
           reinterpret_cast<const QRgb*>(source.constScanLine(y - to.top() + sourceOrigin.y())) +
@@ -60,7 +67,7 @@ void TCanvas::CopyPixels(const QRect& to, const QImage& source, QPoint sourceOri
         if ((from[x] | 0xFF000000u) != key) into[x] = from[x];
       }
     }
-  }
+  });
   Changed(to);
 }
 

@@ -36,7 +36,8 @@ class TCanvas {
 
  private:
   void CopyPixels(const QRect& to, const QImage& source, QPoint sourceOrigin, const TBitmap* keyed);
-  QRegion Clipped(const QRect& rect) const;
+  template <class Visit>
+  void ForEachVisiblePart(const QRect& rect, Visit visit) const;
   void Changed(const QRect& rect);
 
   QImage& target_;

@@ -1,6 +1,6 @@
 #include "toolkit/Forms.h"
 
-#include <QFont>
+#include <QPalette>
 #include <QScreen>
 
 void CenterOnScreen(QWidget& window) {
@@ -11,8 +11,19 @@ void CenterOnScreen(QWidget& window) {
               area.top() + (area.height() - window.height()) / 2);
 }
 
-void SetFormFont(QWidget& window, const QString& family, int pixelHeight) {
+QFont PixelFont(const QString& family, int pixelHeight, bool bold) {
   QFont font(family);
   font.setPixelSize(pixelHeight);
-  window.setFont(font);
+  font.setBold(bold);
+  return font;
+}
+
+void SetFormFont(QWidget& window, const QString& family, int pixelHeight) {
+  window.setFont(PixelFont(family, pixelHeight));
+}
+
+void SetTextColor(QLabel& label, TColor color) {
+  QPalette palette = label.palette();
+  palette.setColor(QPalette::WindowText, ColorToQColor(color));
+  label.setPalette(palette);
 }

@@ -14,6 +14,10 @@ TSurfaceWindow::TSurfaceWindow(QWidget* parent) : QWidget(parent), canvas_(surfa
   };
 }
 
+void TSurfaceWindow::ShowDrawingNow() {
+  if (!drawnSincePaint_.isEmpty()) repaint(drawnSincePaint_);
+}
+
 void TSurfaceWindow::resizeEvent(QResizeEvent* event) {
   QImage grown(size(), QImage::Format_RGB32);
   grown.fill(Qt::black);
@@ -24,7 +28,7 @@ void TSurfaceWindow::resizeEvent(QResizeEvent* event) {
 
 void TSurfaceWindow::paintEvent(QPaintEvent* event) {
   const QRegion systemRegion = event->region() - drawnSincePaint_;
-  drawnSincePaint_ = QRegion();
+  drawnSincePaint_ -= event->region();
   if (!systemRegion.isEmpty()) {
     repainting_ = true;
     canvas_.SetClip(systemRegion);

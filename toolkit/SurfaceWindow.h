@@ -19,6 +19,8 @@ class TSurfaceWindow : public QWidget {
   // Draws onto the window.
   TCanvas& Canvas() { return canvas_; }
   const QImage& Surface() const { return surface_; }
+  // Puts what was drawn on the screen before returning, for a caller about to block the loop.
+  void ShowDrawingNow();
 
  protected:
   // The window's own paint handler; draws through Canvas().

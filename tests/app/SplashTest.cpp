@@ -1,0 +1,71 @@
+#include "app/USplash.h"
+
+#include <gtest/gtest.h>
+
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "app/Entry.h"
+#include "game/UGaloppo.h"
+#include "toolkit/Application.h"
+#include "toolkit/Image.h"
+#include "toolkit/Sound.h"
+
+namespace {
+
+void ClickAt(QWidget& widget, QPoint point) {
+  QMouseEvent press(QEvent::MouseButtonPress, point, widget.mapToGlobal(point), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, point, widget.mapToGlobal(point),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&widget, &press);
+  QCoreApplication::sendEvent(&widget, &release);
+}
+
+class SilentSounds : public TSoundPlayer {
+ public:
+  bool Play(const QString&, uint32_t) override { return true; }
+};
+
+}  // namespace
+
+TEST(Splash, IsABorderlessTopmostPictureThatAClickCloses) {
+  TSplash splash;
+  EXPECT_EQ(splash.size(), QSize(344, 249));
+  EXPECT_EQ(splash.windowTitle(), "Splash");
+  EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_TRUE(splash.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(splash.Image1->geometry(), QRect(0, 0, 344, 249));
+  EXPECT_EQ(splash.Image1->Picture.Width(), 344);
+  EXPECT_EQ(splash.Image1->Picture.Height(), 249);
+  splash.show();
+  for (QPoint corner : {QPoint(1, 1), QPoint(342, 247)}) {
+    splash.show();
+    ClickAt(*splash.Image1, corner);
+    EXPECT_FALSE(splash.isVisible());
+  }
+}
+
+TEST(Entry, ShowsTheSplashFirstAndTheGameOnlyAfterTheClick) {
+  SilentSounds silence;
+  SetSoundPlayer(&silence);
+  bool mainExistedDuringSplash = true;
+  // Runs inside the splash's modal loop.
+  QTimer::singleShot(0, [&] {
+    mainExistedDuringSplash = Main != nullptr;
+    ASSERT_NE(Splash, nullptr);
+    EXPECT_TRUE(Splash->isVisible());
+    ClickAt(*Splash->Image1, QPoint(100, 100));
+    // Runs inside the game's event loop.
+    QTimer::singleShot(0, [] {
+      ASSERT_NE(Main, nullptr);
+      EXPECT_EQ(Application->MainForm(), Main);
+      EXPECT_TRUE(Main->isVisible());
+      EXPECT_FALSE(Splash->isVisible());
+      Main->QuitterClick();
+    });
+  });
+  EXPECT_EQ(RunEntry(*Application), 0);
+  EXPECT_FALSE(mainExistedDuringSplash);
+  SetSoundPlayer(nullptr);
+}

@@ -1,0 +1,123 @@
+#include <QLabel>
+
+#include "game/GameFixture.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/StringGrid.h"
+
+namespace {
+
+class BettingPanel : public GameTest {
+ protected:
+  void Choose(int k1, int k2, int k3) {
+    const int picks[] = {k1, k2, k3};
+    TComboBox* boxes[] = {main->Choix1, main->Choix2, main->Choix3};
+    for (int i = 0; i < 3; ++i) boxes[i]->setCurrentIndex(picks[i] - 1);
+  }
+  // A press in the middle of a cell of the grid.
+  void Press(int col, int row, Qt::MouseButton button = Qt::LeftButton) {
+    const TRect cell = main->StringGrid1->CellRect(col, row);
+    main->StringGrid1MouseDown(button, (cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
+  }
+  QString Row(int row) {
+    return main->StringGrid1->Cell(1, row) + "," + main->StringGrid1->Cell(2, row) + "," +
+           main->StringGrid1->Cell(3, row);
+  }
+};
+
+}  // namespace
+
+TEST_F(BettingPanel, PortraitPressAssignsOnlyThreeDifferentChoices) {
+  // Nothing chosen at start: three empty texts are equal.
+  Press(0, 0);
+  EXPECT_EQ(Row(0), "1,2,3");
+
+  Choose(7, 7, 2);
+  Press(0, 1);
+  EXPECT_EQ(Row(1), "4,5,6");
+
+  Choose(9, 8, 7);
+  Press(1, 0);
+  Press(3, 1);
+  EXPECT_EQ(Row(0), "1,2,3");
+  EXPECT_EQ(Row(1), "4,5,6");
+
+  Press(0, 0);
+  EXPECT_EQ(Row(0), "9,8,7");
+  EXPECT_EQ(Row(1), "4,5,6");
+
+  Choose(2, 4, 6);
+  Press(0, 1, Qt::RightButton);
+  EXPECT_EQ(Row(1), "2,4,6");
+  Choose(3, 5, 1);
+  Press(0, 1, Qt::MiddleButton);
+  EXPECT_EQ(Row(1), "3,5,1");
+
+  // Off the cells: ignored.
+  main->StringGrid1MouseDown(Qt::LeftButton, -5, -5);
+  EXPECT_EQ(Row(0), "9,8,7");
+  EXPECT_EQ(main->LabelCh1->text(), "123");
+  EXPECT_TRUE(main->PanelPropos->isVisibleTo(main.get()));
+}
+
+TEST_F(BettingPanel, OneEmptyDropDownGivesATwoDigitBet) {
+  main->Choix1->setCurrentIndex(4);
+  main->Choix3->setCurrentIndex(6);
+  Press(0, 0);
+  EXPECT_EQ(Row(0), "5,,7");
+  main->ValiderSelectionClick();
+  EXPECT_EQ(main->LabelCh1->text(), "57");
+}
+
+TEST_F(BettingPanel, ValidationCopiesBothRowsAndHidesThePanel) {
+  main->ValiderSelection->click();
+  EXPECT_EQ(main->LabelCh1->text(), "123");
+  EXPECT_EQ(main->LabelCh2->text(), "456");
+  EXPECT_FALSE(main->PanelPropos->isVisibleTo(main.get()));
+}
+
+TEST_F(BettingPanel, CellPainterStretchesPortraitsAndFirstFrames) {
+  TStringGrid& grid = *main->StringGrid1;
+  struct Case {
+    int col, row;
+    const TBitmap* source;
+    int sourceLeft;
+  };
+  const Case cases[] = {
+      {0, 0, &PortraitSheet, 0},
+      {0, 1, &PortraitSheet, 73},
+      {1, 0, &HorseFrames[1][1], 0},
+      {3, 1, &HorseFrames[6][1], 0},
+  };
+  for (const Case& c : cases) {
+    const TRect cell = grid.CellRect(c.col, c.row);
+    ASSERT_EQ(cell.Width(), 73);
+    ASSERT_EQ(cell.Height(), 62);
+    // The reference: the same picture stretched by the canvas from 60 to 62 rows.
+    TBitmap expected(73, 62);
+    TCanvas(expected.Image()).CopyRect({0, 0, 73, 62}, *c.source, {c.sourceLeft, 0, c.sourceLeft + 73, 60});
+    const TBitmap surface(grid.grab().toImage());
+    const QPoint origin = grid.contentsRect().topLeft();
+    for (int y : {0, 30, 61}) {
+      for (int x : {0, 36, 72}) {
+        EXPECT_EQ(surface.Pixel(origin.x() + cell.Left + x, origin.y() + cell.Top + y),
+                  expected.Pixel(x, y))
+            << c.col << "," << c.row << " at " << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST_F(BettingPanel, EmptiedCellKeepsWhatItShowed) {
+  TStringGrid& grid = *main->StringGrid1;
+  const TRect cell = grid.CellRect(2, 0);
+  const QPoint origin = grid.contentsRect().topLeft();
+  const QImage before = grid.grab().toImage();
+  main->Choix1->setCurrentIndex(0);
+  main->Choix3->setCurrentIndex(2);
+  Press(0, 0);
+  ASSERT_EQ(grid.Cell(2, 0), "");
+  const QImage after = grid.grab().toImage();
+  const QPoint middle = origin + QPoint(cell.Left + 36, cell.Top + 30);
+  EXPECT_EQ(after.pixel(middle), before.pixel(middle));
+}
