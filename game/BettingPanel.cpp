@@ -17,11 +17,17 @@ void TMain::DrawHorseItem(TComboBox& comboBox, int index, const TRect& rect) {
   canvas.TextOut(rect.Left, rect.Top, comboBox.itemText(index));
 }
 
-void TMain::Choix1DrawItem(int index, const TRect& rect) { DrawHorseItem(*Choix1, index, rect); }
+void TMain::Choix1DrawItem(int index, const TRect& rect) {
+  DrawHorseItem(*Choix1, index, rect);
+}
 
-void TMain::Choix2DrawItem(int index, const TRect& rect) { DrawHorseItem(*Choix2, index, rect); }
+void TMain::Choix2DrawItem(int index, const TRect& rect) {
+  DrawHorseItem(*Choix2, index, rect);
+}
 
-void TMain::Choix3DrawItem(int index, const TRect& rect) { DrawHorseItem(*Choix3, index, rect); }
+void TMain::Choix3DrawItem(int index, const TRect& rect) {
+  DrawHorseItem(*Choix3, index, rect);
+}
 
 void TMain::StringGrid1DrawCell(int col, int row, const TRect& rect) {
   const QString text = StringGrid1->Cell(col, row);

@@ -41,8 +41,14 @@ void TMain::Recommencer1Click() {
   }
 }
 
-void TMain::Modifierlescheveaux1Click() { PanelPropos->show(); }
+void TMain::Modifierlescheveaux1Click() {
+  PanelPropos->show();
+}
 
-void TMain::Jouersons1Click() { Jouersons1->setChecked(!Jouersons1->isChecked()); }
+void TMain::Jouersons1Click() {
+  Jouersons1->setChecked(!Jouersons1->isChecked());
+}
 
-void TMain::QuitterClick() { Application->Terminate(); }
+void TMain::QuitterClick() {
+  Application->Terminate();
+}

@@ -13,11 +13,12 @@
 namespace {
 
 TRect FrameRect(int horse) {
-  return {HorseX[horse], HorseY[horse], HorseX[horse] + SpriteWidth,
-          HorseY[horse] + SpriteHeight};
+  return {HorseX[horse], HorseY[horse], HorseX[horse] + SpriteWidth, HorseY[horse] + SpriteHeight};
 }
 
-bool SoundsOn(const QAction& soundSwitch) { return soundSwitch.isChecked(); }
+bool SoundsOn(const QAction& soundSwitch) {
+  return soundSwitch.isChecked();
+}
 
 }  // namespace
 

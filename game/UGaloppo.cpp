@@ -174,7 +174,9 @@ void TMain::FormCreate() {
   Recommencer1Click();
 }
 
-void TMain::FormPaint() { Canvas().Draw(0, 0, BackgroundBitmap); }
+void TMain::FormPaint() {
+  Canvas().Draw(0, 0, BackgroundBitmap);
+}
 
 void TMain::contextMenuEvent(QContextMenuEvent* event) {
   // The bet grid takes every button for itself: a right press there assigns the bet.

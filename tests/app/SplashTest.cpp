@@ -16,8 +16,8 @@ namespace {
 void ClickAt(QWidget& widget, QPoint point) {
   QMouseEvent press(QEvent::MouseButtonPress, point, widget.mapToGlobal(point), Qt::LeftButton,
                     Qt::LeftButton, Qt::NoModifier);
-  QMouseEvent release(QEvent::MouseButtonRelease, point, widget.mapToGlobal(point),
-                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, point, widget.mapToGlobal(point), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&widget, &press);
   QCoreApplication::sendEvent(&widget, &release);
 }

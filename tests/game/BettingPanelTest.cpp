@@ -95,7 +95,8 @@ TEST_F(BettingPanel, CellPainterStretchesPortraitsAndFirstFrames) {
     ASSERT_EQ(cell.Height(), 62);
     // The reference: the same picture stretched by the canvas from 60 to 62 rows.
     TBitmap expected(73, 62);
-    TCanvas(expected.Image()).CopyRect({0, 0, 73, 62}, *c.source, {c.sourceLeft, 0, c.sourceLeft + 73, 60});
+    TCanvas(expected.Image())
+        .CopyRect({0, 0, 73, 62}, *c.source, {c.sourceLeft, 0, c.sourceLeft + 73, 60});
     const TBitmap surface(grid.grab().toImage());
     const QPoint origin = grid.contentsRect().topLeft();
     for (int y : {0, 30, 61}) {

@@ -76,17 +76,17 @@ TEST_F(MainWindow, LabelsHaveTheirTextsFontsAndColours) {
 }
 
 TEST_F(MainWindow, OnlyGoAndTheDropDownsCarryHints) {
-  const QString chooseHint =
-      QString::fromUtf8("Vous devez choisir trois chevaux différents, puis cliquer sur un des "
-                        "deux personnages");
+  const QString chooseHint = QString::fromUtf8(
+      "Vous devez choisir trois chevaux différents, puis cliquer sur un des "
+      "deux personnages");
   EXPECT_EQ(main->Go->toolTip(), "Cliquer pour faire partir les chevaux");
   for (QWidget* choice : {main->Choix1, main->Choix2, main->Choix3}) {
     EXPECT_EQ(choice->toolTip(), chooseHint);
     EXPECT_TRUE(choice->property("ShowHint").toBool());
   }
   EXPECT_TRUE(main->Go->property("ShowHint").toBool());
-  for (QWidget* other : {static_cast<QWidget*>(main->StringGrid1),
-                         static_cast<QWidget*>(main->ValiderSelection)}) {
+  for (QWidget* other :
+       {static_cast<QWidget*>(main->StringGrid1), static_cast<QWidget*>(main->ValiderSelection)}) {
     EXPECT_FALSE(other->property("ShowHint").toBool());
   }
 }
@@ -142,7 +142,7 @@ TEST_F(MainWindow, DropDownsListTheNineHorsesWithTheirLastFrame) {
 TEST_F(MainWindow, MenuHasItsCommandsInOrder) {
   const QList<QAction*> actions = main->PopupMenu1->actions();
   ASSERT_EQ(actions.size(), 6);
-  const char* captions[] = {"Recommencer", "Modifier les chevaux", "", "Jouer sons", "",
+  const char* captions[] = {"Recommencer",   "Modifier les chevaux", "", "Jouer sons", "",
                             "Quitter le jeu"};
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(actions[i]->isSeparator(), captions[i][0] == '\0') << i;

@@ -1,0 +1,131 @@
+// Start-up to the first painted frame, and the two race ticks, each beside its floor: an empty
+// Qt window's first frame, and a memcpy of the bytes a tick moves.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "app/USplash.h"
+#include "game/UGaloppo.h"
+#include "toolkit/Application.h"
+#include "toolkit/Image.h"
+#include "toolkit/Sound.h"
+
+namespace {
+
+class Silence : public TSoundPlayer {
+ public:
+  bool Play(const QString&, uint32_t) override { return true; }
+};
+
+// Watches a window for its first paint.
+class FirstPaint : public QObject {
+ public:
+  bool painted = false;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted = true;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+void ShowAndWaitForFirstFrame(QWidget& window) {
+  FirstPaint watcher;
+  window.installEventFilter(&watcher);
+  window.show();
+  while (!watcher.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  window.removeEventFilter(&watcher);
+}
+
+void EmptyWindowFirstFrame(benchmark::State& state) {
+  for (auto _ : state) {
+    QWidget window;
+    window.resize(800, 600);
+    ShowAndWaitForFirstFrame(window);
+  }
+}
+BENCHMARK(EmptyWindowFirstFrame)->Unit(benchmark::kMillisecond);
+
+// The entry's steps with the splash click simulated: splash, click, main window, first frame.
+void GameFirstFrame(benchmark::State& state) {
+  for (auto _ : state) {
+    auto splash = std::make_unique<TSplash>();
+    ShowAndWaitForFirstFrame(*splash);
+    const QPoint at(100, 100);
+    QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(splash->Image1, &press);
+    QCoreApplication::sendEvent(splash->Image1, &release);
+    auto main = std::make_unique<TMain>();
+    ShowAndWaitForFirstFrame(*main);
+  }
+}
+BENCHMARK(GameFirstFrame)->Unit(benchmark::kMillisecond);
+
+// A race in full swing: every horse mid-track and unfinished.
+void PlaceHorsesMidRace() {
+  for (int h = 1; h <= HorseCount; ++h) {
+    HorseX[h] = 300 + 10 * h;
+    HorseFinished[h] = false;
+  }
+}
+
+void AnimationTick(benchmark::State& state) {
+  TMain main;
+  main.GoClick();
+  for (auto _ : state) {
+    PlaceHorsesMidRace();
+    main.TimerMouvementTimer();
+  }
+}
+BENCHMARK(AnimationTick);
+
+void AdvanceTick(benchmark::State& state) {
+  TMain main;
+  main.GoClick();
+  for (auto _ : state) {
+    PlaceHorsesMidRace();
+    main.TimerAvancerTimer();
+  }
+}
+BENCHMARK(AdvanceTick);
+
+// What an animation tick moves: per horse a frame restored, a frame drawn and a strip copied
+// to the window, about three 82x60 rectangles.
+void MemcpyOfAnAnimationTick(benchmark::State& state) {
+  std::vector<uint32_t> from(800 * 600), into(800 * 600);
+  for (auto _ : state) {
+    for (int h = 0; h < 9; ++h)
+      for (int copy = 0; copy < 3; ++copy)
+        for (int y = 0; y < 60; ++y) {
+          const size_t at = size_t(50 + 60 * h + y) * 800 + 300;
+          std::memcpy(&into[at], &from[at], 82 * 4);
+        }
+    benchmark::DoNotOptimize(into.data());
+  }
+}
+BENCHMARK(MemcpyOfAnAnimationTick);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  QApplication qt(argc, argv);
+  TApplication application(argc, argv);
+  application.Initialize();
+  Silence silence;
+  SetSoundPlayer(&silence);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  SetSoundPlayer(nullptr);
+  return 0;
+}
