@@ -97,21 +97,33 @@ TLeg Leg(QPointF top, double phase, bool front) {
   return leg;
 }
 
-void StrokeLeg(QPainter& p, const TLeg& leg, const QColor& coat, const QColor& outline, bool socks,
-               bool front) {
-  const double upper = front ? 5.0 : 6.5;
-  auto segment = [&](QPointF a, QPointF b, double w, const QColor& c) {
-    p.setPen(QPen(outline, w + 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(a, b);
-    p.setPen(QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(a, b);
-  };
-  segment(leg.Top, leg.Knee, upper, coat);
+void StrokeLeg(QPainter& p, const TLeg& leg, const QColor& coat, const QColor& outline,
+               bool socks, bool front) {
+  const double upper = front ? 5.2 : 6.4;
+  const QPointF mid = (leg.Top + leg.Knee) / 2;
   const QColor lower = socks ? QColor(246, 244, 238) : coat;
-  segment(leg.Knee, leg.Fetlock, 2.6, lower);
-  segment(leg.Fetlock, leg.Hoof, 2.4, lower);
-  p.setPen(QPen(QColor(34, 30, 28), 3.2, Qt::SolidLine, Qt::RoundCap));
-  p.drawPoint(leg.Hoof);
+  // All outlines first and all fills after, so the joints show no seams.
+  const struct {
+    QPointF A, B;
+    double Width;
+    QColor Colour;
+  } parts[] = {{leg.Top, mid, upper, coat},
+               {mid, leg.Knee, upper * 0.62, coat},
+               {leg.Knee, leg.Fetlock, 2.5, lower},
+               {leg.Fetlock, leg.Hoof, 2.3, lower}};
+  // The thigh melts into the body: no outline where the leg leaves it.
+  for (const auto& part : parts) {
+    if (&part == &parts[0]) continue;
+    p.setPen(QPen(outline, part.Width + 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(part.A, part.B);
+  }
+  for (const auto& part : parts) {
+    p.setPen(QPen(part.Colour, part.Width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(part.A, part.B);
+  }
+  // The hoof, a dark wedge at the end of the pastern.
+  p.setPen(QPen(QColor(34, 30, 28), 3.0, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(leg.Hoof, leg.Hoof + (leg.Hoof - leg.Fetlock) * 0.25);
 }
 
 }  // namespace
@@ -141,50 +153,54 @@ void DrawHorse(QPainter& p, int horse, int frame, bool withNumber) {
   // Tail, streaming back and swinging with the stride.
   const double swish = 2.0 * std::sin(2 * M_PI * (t + 0.3));
   QPainterPath tail;
-  tail.moveTo(13, 28);
-  tail.cubicTo(7, 27 + swish, 3, 30 + swish, 1.5, 36 + swish);
-  tail.cubicTo(5, 35 + swish, 9, 34, 13, 32);
+  tail.moveTo(14, 27);
+  tail.cubicTo(8, 25 + swish, 4, 27 + swish, 1.5, 33 + swish);
+  tail.cubicTo(3, 32.5 + swish, 4, 33 + swish, 3.5, 36 + swish);
+  tail.cubicTo(7, 34 + swish, 10, 32, 13.5, 31.5);
   tail.closeSubpath();
-  p.setPen(QPen(coat.Mane.darker(130), 0.9));
+  p.setPen(QPen(coat.Mane.darker(140), 0.9));
   p.setBrush(coat.Mane);
   p.drawPath(tail);
 
-  // Body: quarters, barrel, chest, neck and head as one outline.
-  p.save();
-  p.translate(0, 0);
-  QPainterPath body;
-  body.addEllipse(QPointF(21, 31), 9.5, 8.5);
-  body.addEllipse(QPointF(33, 32.5), 14, 7.8);
-  body.addEllipse(QPointF(45, 32), 7.5, 7.8);
-  QPainterPath neck;
-  neck.moveTo(40, 27);
-  neck.cubicTo(45, 20, 50, 15 + nod * 0.5, 54, 12 + nod);
-  neck.lineTo(59, 16 + nod);
-  neck.cubicTo(55, 24, 53, 32, 51, 37);
-  neck.closeSubpath();
-  QPainterPath head;
-  head.moveTo(53, 11.5 + nod);
-  head.cubicTo(57, 9.5 + nod, 61, 11 + nod, 64, 15 + nod);
-  head.cubicTo(66, 17.5 + nod, 69.5, 19.5 + nod, 69.5, 21.5 + nod);
-  head.cubicTo(69.5, 23.5 + nod, 66.5, 24.5 + nod, 64, 23 + nod);
-  head.cubicTo(61, 22 + nod, 58, 21 + nod, 55.5, 19 + nod);
-  head.closeSubpath();
-  const QPainterPath whole = body.united(neck).united(head).simplified();
-  QLinearGradient shade(0, 14, 0, 41);
-  shade.setColorAt(0, coat.Body.lighter(118));
-  shade.setColorAt(0.55, coat.Body);
-  shade.setColorAt(1, coat.Body.darker(125));
+  // Body, neck and head as one hand-drawn outline; the head nods with the stride.
+  const double n = nod;
+  QPainterPath whole;
+  whole.moveTo(13.5, 27.5);
+  whole.cubicTo(16, 23.5, 21, 22.5, 25, 24);  // croup
+  whole.cubicTo(29, 25.5, 35, 25.5, 40, 23);  // back to withers
+  whole.cubicTo(45, 19, 49, 14 + n * 0.5, 53.5, 10.5 + n);  // crest
+  whole.cubicTo(57, 9.5 + n, 61, 11 + n, 63.5, 14 + n);      // forehead
+  whole.cubicTo(66, 16.5 + n, 69.5, 19 + n, 69.8, 21.2 + n);  // face to muzzle
+  whole.cubicTo(70, 23.6 + n, 67, 24.6 + n, 64.5, 23.4 + n);  // muzzle and chin
+  whole.cubicTo(61.5, 22.5 + n, 58.5, 21.5 + n, 56.5, 19.5 + n);  // jaw
+  whole.cubicTo(54.5, 24, 53, 29, 52.5, 33);                  // throat to chest
+  whole.cubicTo(52.5, 37, 50, 40.5, 46, 41);                  // chest to brisket
+  whole.cubicTo(40, 42, 34, 42, 29, 40.5);                    // belly
+  whole.cubicTo(26, 40, 24, 41, 21, 40.5);                    // flank to stifle
+  whole.cubicTo(15, 40, 11.5, 35, 12, 31);                    // quarters
+  whole.cubicTo(12.2, 29.5, 12.6, 28.4, 13.5, 27.5);
+  whole.closeSubpath();
+  QLinearGradient shade(0, 14, 0, 42);
+  shade.setColorAt(0, coat.Body.lighter(120));
+  shade.setColorAt(0.5, coat.Body);
+  shade.setColorAt(1, coat.Body.darker(128));
   p.setPen(QPen(outline, 1.0));
   p.setBrush(shade);
   p.drawPath(whole);
+  // A touch of shine on the quarters and the shoulder.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 255, 255, 28));
+  p.drawEllipse(QPointF(19, 28.5), 4.5, 2.6);
+  p.drawEllipse(QPointF(46, 27), 3.0, 4.5);
+  p.setPen(QPen(outline, 1.0));
+  p.setBrush(shade);
   // Ears.
   QPainterPath ear;
-  ear.moveTo(53.5, 12 + nod);
-  ear.lineTo(53, 7 + nod);
-  ear.lineTo(56.5, 11 + nod);
+  ear.moveTo(53, 11.5 + nod);
+  ear.lineTo(53.8, 6.5 + nod);
+  ear.lineTo(56.5, 10.6 + nod);
   ear.closeSubpath();
   p.drawPath(ear);
-  p.restore();
 
   // Mane along the crest.
   QPainterPath mane;
@@ -236,18 +252,24 @@ void DrawHorse(QPainter& p, int horse, int frame, bool withNumber) {
 
   // The jockey, crouched over the withers, riding the horse's motion a little late.
   p.translate(0, -0.5 * bob);
+  // Drawn a size up around the saddle, so the rider reads clearly at 1:1.
+  p.translate(40, 24);
+  p.scale(1.18, 1.18);
+  p.translate(-40, -24);
   const QColor skin(236, 190, 150);
   const QColor breeches(250, 250, 246);
-  const QColor boot(30, 26, 26);
+  const QColor boot(70, 44, 30);
   auto limb = [&](QPointF a, QPointF b, double w, const QColor& c) {
     p.setPen(QPen(c.darker(170), w + 1.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(a, b);
     p.setPen(QPen(c, w, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(a, b);
   };
-  const QPointF seat(37, 20), knee(43, 25.5), foot(40, 31), shoulderJ(45.5, 13.5);
-  limb(seat, knee, 4.2, breeches);
-  limb(knee, foot, 3.2, boot);
+  const QPointF seat(37.5, 19.5), knee(44, 22.5), foot(41.5, 28.5), shoulderJ(45.5, 13.5);
+  limb(seat, knee, 4.4, breeches);
+  limb(knee, foot, 3.0, boot);
+  p.setPen(QPen(QColor(196, 140, 80), 2.8, Qt::SolidLine, Qt::FlatCap));
+  p.drawLine(knee + (foot - knee) * 0.12, knee + (foot - knee) * 0.32);  // boot top
   // Torso.
   QPainterPath torso;
   torso.moveTo(34.5, 20.5);
