@@ -97,8 +97,8 @@ TLeg Leg(QPointF top, double phase, bool front) {
   return leg;
 }
 
-void StrokeLeg(QPainter& p, const TLeg& leg, const QColor& coat, const QColor& outline,
-               bool socks, bool front) {
+void StrokeLeg(QPainter& p, const TLeg& leg, const QColor& coat, const QColor& outline, bool socks,
+               bool front) {
   const double upper = front ? 5.2 : 6.4;
   const QPointF mid = (leg.Top + leg.Knee) / 2;
   const QColor lower = socks ? QColor(246, 244, 238) : coat;
@@ -166,18 +166,18 @@ void DrawHorse(QPainter& p, int horse, int frame, bool withNumber) {
   const double n = nod;
   QPainterPath whole;
   whole.moveTo(13.5, 27.5);
-  whole.cubicTo(16, 23.5, 21, 22.5, 25, 24);  // croup
-  whole.cubicTo(29, 25.5, 35, 25.5, 40, 23);  // back to withers
-  whole.cubicTo(45, 19, 49, 14 + n * 0.5, 53.5, 10.5 + n);  // crest
-  whole.cubicTo(57, 9.5 + n, 61, 11 + n, 63.5, 14 + n);      // forehead
-  whole.cubicTo(66, 16.5 + n, 69.5, 19 + n, 69.8, 21.2 + n);  // face to muzzle
-  whole.cubicTo(70, 23.6 + n, 67, 24.6 + n, 64.5, 23.4 + n);  // muzzle and chin
+  whole.cubicTo(16, 23.5, 21, 22.5, 25, 24);                      // croup
+  whole.cubicTo(29, 25.5, 35, 25.5, 40, 23);                      // back to withers
+  whole.cubicTo(45, 19, 49, 14 + n * 0.5, 53.5, 10.5 + n);        // crest
+  whole.cubicTo(57, 9.5 + n, 61, 11 + n, 63.5, 14 + n);           // forehead
+  whole.cubicTo(66, 16.5 + n, 69.5, 19 + n, 69.8, 21.2 + n);      // face to muzzle
+  whole.cubicTo(70, 23.6 + n, 67, 24.6 + n, 64.5, 23.4 + n);      // muzzle and chin
   whole.cubicTo(61.5, 22.5 + n, 58.5, 21.5 + n, 56.5, 19.5 + n);  // jaw
-  whole.cubicTo(54.5, 24, 53, 29, 52.5, 33);                  // throat to chest
-  whole.cubicTo(52.5, 37, 50, 40.5, 46, 41);                  // chest to brisket
-  whole.cubicTo(40, 42, 34, 42, 29, 40.5);                    // belly
-  whole.cubicTo(26, 40, 24, 41, 21, 40.5);                    // flank to stifle
-  whole.cubicTo(15, 40, 11.5, 35, 12, 31);                    // quarters
+  whole.cubicTo(54.5, 24, 53, 29, 52.5, 33);                      // throat to chest
+  whole.cubicTo(52.5, 37, 50, 40.5, 46, 41);                      // chest to brisket
+  whole.cubicTo(40, 42, 34, 42, 29, 40.5);                        // belly
+  whole.cubicTo(26, 40, 24, 41, 21, 40.5);                        // flank to stifle
+  whole.cubicTo(15, 40, 11.5, 35, 12, 31);                        // quarters
   whole.cubicTo(12.2, 29.5, 12.6, 28.4, 13.5, 27.5);
   whole.closeSubpath();
   QLinearGradient shade(0, 14, 0, 42);

@@ -370,18 +370,26 @@ QImage Track() {
   p.fillRect(QRect(0, 0, 800, 1), QColor(110, 150, 230));
   OutlinedText(p, QPointF(400, 27), kTitle, Font(kSerif, 36, QFont::Bold, true),
                QColor(255, 246, 190), QColor(255, 190, 40), QColor(70, 30, 0), 4.0);
-  // Horseshoes on either side of the title.
-  for (double cx : {252.0, 548.0}) {
-    p.setPen(QPen(QColor(255, 214, 90), 3.0, Qt::SolidLine, Qt::RoundCap));
+  // Lucky horseshoes, open side up, on either side of the title.
+  for (double cx : {250.0, 550.0}) {
+    const QRectF shoe(cx - 9, 16, 18, 21);
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(cx - 9, 17, 18, 20), 200 * 16, 140 * 16 - 360 * 16);
+    p.setPen(QPen(QColor(90, 60, 10), 6.0, Qt::SolidLine, Qt::FlatCap));
+    p.drawArc(shoe, 115 * 16, 310 * 16);
+    p.setPen(QPen(QColor(255, 214, 90), 4.0, Qt::SolidLine, Qt::FlatCap));
+    p.drawArc(shoe, 117 * 16, 306 * 16);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(120, 80, 10));
-    for (int i = 0; i < 3; ++i) {
-      const double a = qDegreesToRadians(-20.0 - 55.0 * i);
-      p.drawEllipse(QPointF(cx + 9 * std::cos(a), 27 - 10 * std::sin(a) + 0.0), 0.9, 0.9);
+    p.setBrush(QColor(110, 70, 10));
+    for (double deg : {150.0, 200.0, 250.0, 290.0, 340.0, 30.0}) {
+      const double a = qDegreesToRadians(deg);
+      p.drawEllipse(QPointF(cx + 9 * std::cos(a), 26.5 - 10.5 * std::sin(a)), 0.8, 0.8);
     }
   }
+  // The banner's shadow on the grass.
+  QLinearGradient shadow(0, 57, 0, 63);
+  shadow.setColorAt(0, QColor(0, 0, 0, 90));
+  shadow.setColorAt(1, QColor(0, 0, 0, 0));
+  p.fillRect(QRect(0, 57, 800, 6), shadow);
   DrawPistol(p, QRectF(21, 15, 37, 32));
   FramedPortrait(p, QRectF(70, 11, 46, 38), 1);
   FramedPortrait(p, QRectF(685, 11, 46, 38), 2);
