@@ -116,13 +116,13 @@ void Flames(QPainter& p, const QRectF& area) {
   const QColor layers[3] = {QColor(255, 196, 90), QColor(250, 140, 40), QColor(232, 84, 20)};
   for (int layer = 0; layer < 3; ++layer) {
     const double base = area.bottom() + 4;
-    const double reach = area.height() * (0.95 - 0.22 * layer);
+    const double reach = area.height() * (1.25 - 0.3 * layer);
     QPainterPath flame;
     flame.moveTo(area.left() - 10, base);
     double x = area.left() - 10;
     while (x < area.right() + 10) {
       const double w = rng.Range(26, 44) - layer * 4;
-      const double h = reach * rng.Range(0.55, 1.0);
+      const double h = reach * rng.Range(0.6, 1.0);
       const double lean = rng.Range(-10, 10);
       flame.cubicTo(x + w * 0.15, base - h * 0.45, x + w * 0.5 + lean, base - h * 0.7,
                     x + w * 0.45 + lean, base - h);
