@@ -13,6 +13,9 @@ set(CPACK_PACKAGE_DESCRIPTION
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_CONTACT "Tiercé dev <dev@tierce.local>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Installs under DESTDIR with the real prefix, so that install-time code sees /usr.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
