@@ -178,9 +178,4 @@ void TMain::FormPaint() {
   Canvas().Draw(0, 0, BackgroundBitmap);
 }
 
-void TMain::contextMenuEvent(QContextMenuEvent* event) {
-  // The bet grid takes every button for itself: a right press there assigns the bet.
-  const QWidget* target = childAt(event->pos());
-  if (target && (target == StringGrid1 || StringGrid1->isAncestorOf(target))) return;
-  PopupMenu1->popup(event->globalPos());
-}
+void TMain::contextMenuEvent(QContextMenuEvent* event) { PopupMenu1->popup(event->globalPos()); }

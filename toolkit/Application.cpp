@@ -8,12 +8,14 @@ TApplication* Application = nullptr;
 
 TApplication::TApplication(int& argc, char** argv) {
   if (!QApplication::instance()) ownApplication_ = std::make_unique<QApplication>(argc, argv);
+  hints_ = std::make_unique<THintMachinery>();
   Application = this;
 }
 
 TApplication::~TApplication() {
   // Windows go first, newest first, while the QApplication they need still exists.
   while (!forms_.empty()) forms_.pop_back();
+  hints_.reset();
   if (Application == this) Application = nullptr;
 }
 

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "toolkit/HintMachinery.h"
+
 // The application object: brings up the toolkit, owns the program's windows, shows modal
 // windows, runs the event loop and reports toolkit errors in its default error dialog.
 class TApplication : public QObject {
@@ -50,6 +52,21 @@ class TApplication : public QObject {
   void ShowException(const std::exception& error);
   std::function<void(const std::exception&)> OnException;
 
+  // Hints: the switch, the kind of window they show in, the delay before one opens, how long it
+  // stays, and the delay when the mouse moves on from one hinted control to another.
+  bool ShowHint() const { return hints_->ShowHint(); }
+  void SetShowHint(bool on) { hints_->SetShowHint(on); }
+  void SetHintWindowClass(THintWindowClass hintWindowClass) {
+    hints_->SetHintWindowClass(std::move(hintWindowClass));
+  }
+  int HintPause() const { return hints_->HintPause(); }
+  void SetHintPause(int milliseconds) { hints_->SetHintPause(milliseconds); }
+  int HintHidePause() const { return hints_->HintHidePause(); }
+  void SetHintHidePause(int milliseconds) { hints_->SetHintHidePause(milliseconds); }
+  int HintShortPause() const { return THintMachinery::ShortPause; }
+  THintWindow* HintWindow() const { return hints_->HintWindow(); }
+  THintMachinery& Hints() { return *hints_; }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -57,6 +74,7 @@ class TApplication : public QObject {
   std::unique_ptr<QApplication> ownApplication_;
   std::vector<std::unique_ptr<QWidget>> forms_;
   QWidget* mainForm_ = nullptr;
+  std::unique_ptr<THintMachinery> hints_;
 };
 
 extern TApplication* Application;

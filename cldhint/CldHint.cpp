@@ -1,0 +1,303 @@
+#include "cldhint/CldHint.h"
+
+#include <QCursor>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+
+#include "toolkit/Application.h"
+#include "toolkit/EToolkitError.h"
+#include "toolkit/Random.h"
+
+TCloudHint::TCloudHint(QWidget* owner) : QObject(owner), owner_(owner) {
+  maxClub_ = 20;
+  tiledImage_ = TBitmap();
+  icon_ = TBitmap();
+  hintColor_ = clAqua;
+  pen_ = TPen();
+  brush_ = TBrush{clAqua, TBrushStyle::Solid};
+  font_ = TFont();
+  font_.OnChange = [this] { SetOwnerFont(false); };
+  hintPauseTime_ = 200;
+  hintHidePause_ = 5000;
+  hintSmoke_ = true;
+  alignment_ = taLeftJustify;
+  if (Application) {
+    Application->SetHintPause(hintPauseTime_);
+    Application->SetHintHidePause(hintHidePause_);
+    savedShowHint_ = Application->ShowHint();
+    Application->SetShowHint(false);
+    Application->SetHintWindowClass([] { return std::make_unique<TCloudHintWindow>(); });
+    Application->SetShowHint(savedShowHint_);
+  }
+}
+
+// The delays and the window class stay with the application: the cloud window then finds no
+// component and shows nothing.
+TCloudHint::~TCloudHint() = default;
+
+void TCloudHint::SetHintPauseTime(int32_t milliseconds) {
+  if (milliseconds == hintPauseTime_) return;
+  hintPauseTime_ = milliseconds;
+  if (Application) Application->SetHintPause(milliseconds);
+}
+
+void TCloudHint::SetHintHidePause(int32_t milliseconds) {
+  hintHidePause_ = milliseconds;
+  if (Application) Application->SetHintHidePause(milliseconds);
+}
+
+void TCloudHint::SetFont(const TFont* font) {
+  if (!font) {
+    SetOwnerFont(true);
+    return;
+  }
+  font_.Assign(*font);
+  useOwnFont_ = true;
+}
+
+void TCloudHint::SetOwnerFont(bool ownerFont) {
+  // Copying the owner's font announces a change that means "own font"; the last word is ours.
+  if (ownerFont) font_.Assign(OwnerWindowFont());
+  useOwnFont_ = !ownerFont;
+}
+
+TFont TCloudHint::OwnerWindowFont() const {
+  if (!owner_) throw EToolkitError("Transtypage de classe incorrect");
+  const QFont source = owner_->font();
+  const int pixels = source.pixelSize() > 0 ? source.pixelSize() : QFontInfo(source).pixelSize();
+  TFont font;
+  font.SetName(source.family());
+  font.SetHeight(-pixels);
+  font.SetBold(source.bold());
+  font.SetItalic(source.italic());
+  font.SetColor(clWindowText);
+  return font;
+}
+
+TCloudHintWindow::TCloudHintWindow() = default;
+
+TCloudHint* TCloudHintWindow::LocateCloudHint() {
+  if (!Application || !Application->MainForm()) return nullptr;
+  for (QObject* child : Application->MainForm()->children()) {
+    if (auto* hint = qobject_cast<TCloudHint*>(child)) return hint;
+  }
+  return nullptr;
+}
+
+QPoint TCloudHintWindow::CursorPosition() const {
+  return QCursor::pos();
+}
+
+int32_t TCloudHintWindow::ScreenWidth() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().width() : 0;
+}
+
+void TCloudHintWindow::LayoutLines(TCanvas* canvas, const QString& text, const TRect& r, int32_t& h,
+                                   int32_t& w, TAlignment alignment, bool draw) const {
+  if (!draw) {
+    w = 0;
+    h = 0;
+  }
+  TBitmap scratch(1, 1);
+  TCanvas measure(scratch.Image());
+  measure.Font.Assign(Font);
+  const auto isControl = [&text](qsizetype at) { return text.at(at).unicode() < 32; };
+  int32_t y = 0;
+  qsizetype i = 0;
+  while (i < text.size()) {
+    qsizetype end = i;
+    while (end < text.size() && !isControl(end)) ++end;
+    const QString line = text.mid(i, end - i);
+    // A run of control characters ends one line; it never makes empty ones.
+    i = end;
+    while (i < text.size() && isControl(i)) ++i;
+    const QSize extent = measure.TextExtent(line);
+    if (extent.width() > w) w = extent.width();
+    if (draw && canvas) {
+      int32_t a = 0;
+      if (alignment == taRightJustify) a = w - extent.width();
+      if (alignment == taCenter) a = (w - extent.width()) / 2;
+      canvas->TextOut(r.Left + (r.Right - r.Left - w) / 2 + a,
+                      r.Top + (r.Bottom - r.Top - h) / 2 + y, line);
+    }
+    y += extent.height();
+    if (y > h) h = y;
+  }
+}
+
+void TCloudHintWindow::ActivateHint(const TRect&, const QString& text) {
+  CloudHint = LocateCloudHint();
+  if (!CloudHint) return;
+  CloudHint->cursorPos_ = CursorPosition();
+  if (CloudHint->OnHint) {
+    CloudHint->OnHint(CloudHint, CloudHint->cursorPos_.x(), CloudHint->cursorPos_.y());
+    if (!CloudHint) return;  // the handler did away with the component
+  }
+  TCloudHint& hint = *CloudHint;
+  SetText(text);
+  Font.Assign(hint.OwnerFont() ? hint.OwnerWindowFont() : hint.Font());
+
+  int32_t w = 0;
+  int32_t h = 0;
+  LayoutLines(nullptr, Text(), TRect(), h, w, hint.Alignment(), false);
+  TextBlockWidth = w;
+  TextBlockHeight = h;
+  int32_t tw = w;
+  int32_t th = h;
+  if (!hint.Icon().Empty()) {
+    tw += 2 * hint.Icon().Width();
+    if (4 * hint.Icon().Height() / 3 > th) th = 4 * hint.Icon().Height() / 3;
+  }
+  wrapWidth_ = tw;
+  wrapHeight_ = th;
+
+  QRegion region(QRect(0, 0, tw, th));
+  TRect bounds{0, 0, tw, th};
+  clubs_.clear();
+  // Below two pixels every radius and gap would be 0 and the walk round the block would never
+  // move: such a cloud is the bare block.
+  if (th / 2 > 0) {
+    int32_t s = 0;
+    int32_t m = 0;
+    int32_t r = 0;
+    do {
+      r = -1;
+      while (r < m) r = Random(th / 4) + th / 2;
+      if (hint.MaxClub() < r && hint.MaxClub() > 1) r = hint.MaxClub();
+      m = Random(r);
+      QPoint p;
+      if (s <= tw) {
+        p = QPoint(s, 0);
+      } else if (const int32_t u = s - tw; u <= th) {
+        p = QPoint(tw, u);
+      } else if (const int32_t x = tw - (u - th); x >= 0) {
+        p = QPoint(x, th);
+      } else if (const int32_t y = th + x; y >= 0) {
+        p = QPoint(0, y);
+      } else {
+        p = QPoint(-y, 0);
+      }
+      s += r + m;
+      region = region.united(QRegion(QRect(p.x() - r, p.y() - r, 2 * r, 2 * r), QRegion::Ellipse));
+      bounds = UnionRect(bounds, {p.x() - r, p.y() - r, p.x() + r, p.y() + r});
+      clubs_.push_back({p, r});
+    } while (s <= 2 * tw + 2 * th + r);
+  }
+
+  bounds.Bottom += SmokeBand;
+  bounds.Right += 5;
+  bounds_ = bounds;
+  const int32_t cw = bounds.Width();
+  const int32_t ch = bounds.Height();
+
+  const int32_t cx = hint.cursorPos_.x();
+  const int32_t cy = hint.cursorPos_.y();
+  const int32_t sw = ScreenWidth();
+  ExtendsRight = cx + cw - 30 < sw;
+  ExtendsDown = cy < ch + 10;
+  int32_t left = ExtendsRight ? cx : cx - cw;
+  const int32_t top = ExtendsDown ? cy : cy - ch;
+  // A window too wide for both edges stays where the cursor put it.
+  if (left > 0 || left + cw < sw) {
+    if (left < 0) {
+      left = 0;
+    } else if (left + cw > sw) {
+      left = sw - cw;
+    }
+  }
+
+  region.translate(-bounds.Left, -bounds.Top + (ExtendsDown ? SmokeBand : 0));
+  placement_ = {left, top, left + cw, top + ch};
+  setGeometry(left, top, cw, ch);
+  BodyRect = {0, 0, cw, ch};
+
+  smoke_.clear();
+  if (hint.HintSmoke()) {
+    TRect band = BodyRect;
+    if (ExtendsDown) {
+      band.Bottom = SmokeBand;
+    } else {
+      band.Top = ch - SmokeBand;
+    }
+    if (ExtendsRight) {
+      band.Right = cw / 2;
+    } else {
+      band.Left = cw / 2;
+    }
+    const int32_t bw = band.Width();
+    const int32_t bh = band.Height();
+    for (int32_t i = 1; i <= 4; ++i) {
+      int32_t dx = (bw / 5) * i;
+      int32_t dy = (bh / 5) * i;
+      if (!ExtendsRight) dx = bw - dx;
+      if (!ExtendsDown) dy = bh - dy;
+      const QPoint centre(band.Left + dx, band.Top + dy);
+      int32_t rx = (bw * i) / 32;
+      int32_t ry = (bh * i) / 16;
+      ry = std::min(ry, rx);
+      rx = std::min(rx, 2 * ry);
+      const TRect box{centre.x() - rx, centre.y() - ry, centre.x() + rx, centre.y() + ry};
+      region = region.united(QRegion(box.ToQRect(), QRegion::Ellipse));
+      smoke_.push_back(box);
+    }
+  }
+
+  BodyRect = {0, 0, cw, ch};
+  if (ExtendsDown) {
+    BodyRect.Top = SmokeBand;
+  } else {
+    BodyRect.Bottom = ch - SmokeBand;
+  }
+  setMask(region);
+  update();
+  show();
+}
+
+void TCloudHintWindow::PaintCloud(TCanvas& canvas) {
+  if (!CloudHint) return;
+  const TCloudHint& hint = *CloudHint;
+  canvas.Pen = hint.Pen();
+  const TRect client{0, 0, width(), height()};
+  canvas.Brush = {hint.HintColor(), TBrushStyle::Solid};
+  canvas.FillRect(client);
+  canvas.Brush = hint.Brush();
+  canvas.FillRect(client);
+  const TBitmap& tile = hint.TiledImage();
+  // An empty or degenerate picture would divide by zero; it is simply not tiled.
+  if (!tile.Empty() && tile.Width() > 0 && tile.Height() > 0) {
+    const int32_t tw = tile.Width();
+    const int32_t th = tile.Height();
+    for (int32_t i = 0; i <= BodyRect.Width() / tw + 1; ++i) {
+      for (int32_t j = 0; j <= BodyRect.Height() / th + 1; ++j) canvas.Draw(i * tw, j * th, tile);
+    }
+  }
+  canvas.Font.Assign(hint.OwnerFont() ? hint.OwnerWindowFont() : hint.Font());
+  int32_t d = 0;
+  if (!hint.Icon().Empty()) {
+    const int32_t iw = hint.Icon().Width();
+    canvas.Draw((BodyRect.Width() - (3 * iw / 2 + TextBlockWidth)) / 2,
+                BodyRect.Top + (BodyRect.Height() - TextBlockHeight) / 2, hint.Icon());
+    d = 3 * iw / 2;
+  }
+  canvas.Brush.Style = TBrushStyle::Clear;
+  int32_t h = TextBlockHeight;
+  int32_t w = TextBlockWidth;
+  LayoutLines(&canvas, Text(), {BodyRect.Left + d, BodyRect.Top, BodyRect.Right, BodyRect.Bottom},
+              h, w, hint.Alignment(), true);
+}
+
+void TCloudHintWindow::paintEvent(QPaintEvent*) {
+  // Without a component there are no settings to paint with.
+  if (!CloudHint) return;
+  QImage image(size(), QImage::Format_RGB32);
+  image.fill(ColorToQColor(CloudHint->HintColor()));
+  TCanvas canvas(image);
+  RunGuarded([&] { PaintCloud(canvas); });
+  QPainter(this).drawImage(0, 0, image);
+}

@@ -1,0 +1,107 @@
+#include "toolkit/Animate.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "toolkit/EToolkitError.h"
+#include "toolkit/Resources.h"
+
+TAnimate::TAnimate(QWidget* parent) : QWidget(parent) {
+  // Never fill the box: outside the frame, and through transparent pixels, the parent shows.
+  setAutoFillBackground(false);
+  timer_.OnTimer = [this] { NextFrame(); };
+}
+
+void TAnimate::SetResName(const QString& name) {
+  TAviMovie movie;
+  try {
+    movie = ReadAvi(Resources::Load(name));
+  } catch (const EToolkitError& error) {
+    throw EToolkitError(QStringLiteral("Animation « %1 » : %2")
+                            .arg(name, QString::fromStdString(error.what()))
+                            .toStdString());
+  }
+  movie_ = std::move(movie);
+  keyedFrames_.assign(movie_.Frames.size(), QImage());
+  resName_ = name;
+  current_ = 0;
+  loopsDone_ = 0;
+  if (timer_.Active()) timer_.SetInterval(Interval());
+  update();
+}
+
+void TAnimate::SetActive(bool active) {
+  if (!active) {
+    timer_.SetInterval(0);
+    return;
+  }
+  if (movie_.Frames.empty()) throw EToolkitError("Aucune animation à jouer");
+  if (timer_.Active()) return;
+  loopsDone_ = 0;
+  timer_.SetInterval(Interval());
+}
+
+void TAnimate::NextFrame() {
+  if (movie_.Frames.empty()) return;
+  if (current_ < LastFrame()) {
+    ++current_;
+  } else {
+    ++loopsDone_;
+    if (repetitions_ > 0 && loopsDone_ >= repetitions_) {
+      timer_.SetInterval(0);
+      return;
+    }
+    current_ = 0;
+  }
+  update();
+}
+
+void TAnimate::SetCenter(bool center) {
+  center_ = center;
+  update();
+}
+
+void TAnimate::SetTransparent(bool transparent) {
+  transparent_ = transparent;
+  update();
+}
+
+QPoint TAnimate::FrameOrigin() const {
+  if (!center_) return {0, 0};
+  // Integer division truncates toward zero, also when the frame is larger than the box.
+  return {(width() - movie_.Width) / 2, (height() - movie_.Height) / 2};
+}
+
+void TAnimate::paintEvent(QPaintEvent*) {
+  if (movie_.Frames.empty()) return;
+  QPainter painter(this);
+  painter.setClipRect(rect());
+  painter.drawImage(FrameOrigin(), FrameToDraw(current_));
+}
+
+int TAnimate::LastFrame() const {
+  const int count = FrameCount();
+  return (stopFrame_ >= 1 && stopFrame_ <= count ? stopFrame_ : count) - 1;
+}
+
+int TAnimate::Interval() const {
+  const int64_t ms = (movie_.MicroSecPerFrame + 500) / 1000;
+  return int(std::clamp<int64_t>(ms, 1, 60000));
+}
+
+const QImage& TAnimate::FrameToDraw(int index) {
+  const QImage& frame = movie_.Frames[size_t(index)];
+  if (!transparent_) return frame;
+  QImage& keyed = keyedFrames_[size_t(index)];
+  if (keyed.isNull()) {
+    keyed = frame.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = frame.pixel(0, 0);
+    for (int y = 0; y < keyed.height(); ++y) {
+      auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+      for (int x = 0; x < keyed.width(); ++x) {
+        if (line[x] == key) line[x] = 0;
+      }
+    }
+  }
+  return keyed;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "toolkit/Graphics.h"
+
+// The window the application shows its hints in: a popup that never takes focus, lets the mouse
+// through and stays out of the task bar. Derived classes replace ActivateHint to lay out and
+// place themselves.
+class THintWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  THintWindow();
+
+  // Shows `text` in `rect` (screen pixels).
+  virtual void ActivateHint(const TRect& rect, const QString& text);
+  // The rectangle, at the origin, that the plain window needs for `text`.
+  virtual TRect CalcHintRect(const QString& text) const;
+
+  const QString& Text() const { return text_; }
+  void SetText(const QString& text);
+
+  TFont Font;
+  TColor Color = 0xE1FFFF;  // the desktop's pale info yellow
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString text_;
+};

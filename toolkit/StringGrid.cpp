@@ -1,0 +1,136 @@
+#include "toolkit/StringGrid.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "toolkit/Application.h"
+#include "toolkit/EToolkitError.h"
+
+namespace {
+
+constexpr TColor GridColor = clBlack;
+constexpr TColor LineColor = clSilver;
+// Keeps a mistaken size from asking for an absurd surface.
+constexpr int MaxExtent = 1 << 14;
+
+}  // namespace
+
+TStringGrid::TStringGrid(QWidget* parent) : QFrame(parent), canvas_(surface_) {
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(2);
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::StrongFocus);
+  // Every button is the grid's own, so a right press must not also open a parent's menu.
+  setContextMenuPolicy(Qt::PreventContextMenu);
+  canvas_.OnChanged = [this](const QRect& rect) {
+    update(rect.translated(contentsRect().topLeft()));
+  };
+  SetGridSize(4, 2, 73, 62);
+}
+
+void TStringGrid::SetGridSize(int colCount, int rowCount, int colWidth, int rowHeight) {
+  colWidth = std::clamp(colWidth, 1, MaxExtent);
+  rowHeight = std::clamp(rowHeight, 1, MaxExtent);
+  colCount = std::clamp(colCount, 0, MaxExtent / colWidth);
+  rowCount = std::clamp(rowCount, 0, MaxExtent / (rowHeight + 1));
+
+  std::vector<QString> cells(size_t(colCount) * size_t(rowCount));
+  for (int row = 0; row < std::min(rowCount, rowCount_); ++row) {
+    for (int col = 0; col < std::min(colCount, colCount_); ++col) {
+      cells[size_t(row) * colCount + col] = std::move(cells_[size_t(row) * colCount_ + col]);
+    }
+  }
+  cells_ = std::move(cells);
+  colCount_ = colCount;
+  rowCount_ = rowCount;
+  colWidth_ = colWidth;
+  rowHeight_ = rowHeight;
+  ResetSurface();
+  updateGeometry();
+  update();
+}
+
+void TStringGrid::ResetSurface() {
+  const int width = colCount_ * colWidth_;
+  const int height = rowCount_ > 0 ? rowCount_ * RowPitch() - 1 : 0;
+  surface_ = QImage(width, height, QImage::Format_RGB32);
+  if (width > 0 && height > 0 && surface_.isNull()) {
+    throw EToolkitError("Mémoire insuffisante pour la grille");
+  }
+  surface_.fill(ColorToQColor(GridColor));
+  for (int row = 0; row + 1 < rowCount_; ++row) {
+    const int y = row * RowPitch() + rowHeight_;
+    std::fill_n(reinterpret_cast<QRgb*>(surface_.scanLine(y)), width,
+                ColorToQColor(LineColor).rgb());
+  }
+}
+
+bool TStringGrid::Contains(int col, int row) const {
+  return col >= 0 && col < colCount_ && row >= 0 && row < rowCount_;
+}
+
+QString TStringGrid::Cell(int col, int row) const {
+  return Contains(col, row) ? cells_[size_t(row) * colCount_ + col] : QString();
+}
+
+void TStringGrid::SetCell(int col, int row, const QString& text) {
+  if (!Contains(col, row)) return;
+  QString& cell = cells_[size_t(row) * colCount_ + col];
+  const TRect rect = CellRect(col, row);
+  if (cell != text) {
+    cell = text;
+    canvas_.SetClip(QRegion());
+    canvas_.Brush = TBrush{GridColor, TBrushStyle::Solid};
+    canvas_.FillRect(rect);
+  }
+  if (!OnDrawCell) return;
+  // The painter works on this cell only; its brush starts as the grid's background.
+  canvas_.SetClip(QRegion(rect.ToQRect()));
+  canvas_.Brush = TBrush{GridColor, TBrushStyle::Solid};
+  RunGuarded([&] { OnDrawCell(col, row, rect); });
+  canvas_.SetClip(QRegion());
+}
+
+void TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
+  col = -1;
+  row = -1;
+  if (x < 0 || y < 0) return;
+  const int c = x / colWidth_;
+  const int r = y / RowPitch();
+  if (!Contains(c, r) || y % RowPitch() >= rowHeight_) return;
+  col = c;
+  row = r;
+}
+
+TRect TStringGrid::CellRect(int col, int row) const {
+  if (!Contains(col, row)) return {};
+  const int left = col * colWidth_;
+  const int top = row * RowPitch();
+  return {left, top, left + colWidth_, top + rowHeight_};
+}
+
+QSize TStringGrid::sizeHint() const {
+  const int frame = 2 * frameWidth();
+  return QSize(surface_.width() + frame, surface_.height() + frame);
+}
+
+void TStringGrid::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  const QRect client = contentsRect();
+  QPainter painter(this);
+  painter.setClipRect(client);
+  // Beyond the cells the grid shows its background.
+  painter.fillRect(client, ColorToQColor(GridColor));
+  painter.drawImage(client.topLeft(), surface_);
+}
+
+void TStringGrid::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  const QPoint at = event->position().toPoint();
+  if (!contentsRect().contains(at) || !OnMouseDown) return;
+  const QPoint client = at - contentsRect().topLeft();
+  const Qt::MouseButton button = event->button();
+  RunGuarded([&] { OnMouseDown(button, client.x(), client.y()); });
+}

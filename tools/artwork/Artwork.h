@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+// The generator's building blocks: a seeded generator, file writers, colour reduction and the
+// painters of each asset. Everything is deterministic: same build, same bytes.
+namespace Art {
+
+// A small 64-bit generator (splitmix64), so results never depend on the standard library.
+class TRng {
+ public:
+  explicit TRng(uint64_t seed) : state_(seed) {}
+  uint64_t Next() {
+    uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+  }
+  // Uniform in [0, 1).
+  double Uniform() { return static_cast<double>(Next() >> 11) * (1.0 / 9007199254740992.0); }
+  double Range(double lo, double hi) { return lo + (hi - lo) * Uniform(); }
+  // Uniform in [-1, 1).
+  double Noise() { return 2.0 * Uniform() - 1.0; }
+
+ private:
+  uint64_t state_;
+};
+
+// An 8-bit picture: one palette index per pixel and up to 256 colours.
+struct TIndexed {
+  int Width = 0;
+  int Height = 0;
+  std::vector<uint8_t> Pixels;  // top-down rows
+  std::vector<QRgb> Palette;    // exactly 256 entries
+};
+
+// A 256-colour palette for the given pictures by median cut. Entry 0 is `reserved`, a colour that
+// only the pixels of exactly that colour will get: no other entry equals it.
+std::vector<QRgb> BuildPalette(const std::vector<const QImage*>& images, QRgb reserved);
+// Maps each pixel to the nearest entry; only pixels equal to entry 0 get index 0.
+TIndexed Quantise(const QImage& image, const std::vector<QRgb>& palette);
+
+QByteArray Bmp8(const TIndexed& picture);
+QByteArray Bmp24(const QImage& image);
+QByteArray Jpeg(const QImage& image, int quality);
+QByteArray Wav8(const std::vector<double>& samples, int rate, uint64_t ditherSeed);
+QByteArray AviRle8(const std::vector<TIndexed>& frames, int microSecPerFrame);
+QByteArray Rle8(const TIndexed& frame);
+
+void WriteFile(const QString& path, const QByteArray& data);
+
+// Fonts from fonts-liberation, by family name, sized in pixels.
+QFont Font(const QString& family, double pixelSize, int weight = QFont::Normal,
+           bool italic = false);
+
+// Painters of the individual pictures.
+constexpr int kCellW = 73;
+constexpr int kCellH = 60;
+constexpr QRgb kKey = 0xFF084808;  // RGB (8, 72, 8), the horses' field and colour key
+
+void DrawHorse(QPainter& p, int horse, int frame, bool withNumber = true);
+void DrawPortrait(QPainter& p, int player);  // in a 73×60 box at the origin
+void DrawHorseHeadBadge(QPainter& p, const QRectF& box);
+
+QImage HorseSheet();              // 586×540 RGB32 on the key colour
+QImage Portraits();               // 146×60
+QImage Track();                   // 800×600
+QImage Panel();                   // 353×360
+QImage Splash();                  // 344×249
+QImage Icon(int size);            // square, ARGB
+std::vector<QImage> ManFrames();  // 50 frames of 40×40
+
+std::vector<double> Feu(int rate);
+std::vector<double> Bravo(int rate);
+std::vector<double> Fin(int rate);
+
+}  // namespace Art
