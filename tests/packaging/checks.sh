@@ -6,12 +6,12 @@ fail() {
   failures=$((failures + 1))
 }
 
-# Exits 77 (a skip for CTest) when one of the named tools is missing.
+# Exits 77 when one of the named tools is missing (a skip where the test declares it so).
 need_tools() {
   local tool
   for tool in "$@"; do
     if ! command -v "$tool" >/dev/null; then
-      echo "SKIP: $tool is not installed (scripts/setup installs it)." >&2
+      echo "Missing tool: $tool is not installed (scripts/setup installs it)." >&2
       exit 77
     fi
   done
