@@ -178,4 +178,6 @@ void TMain::FormPaint() {
   Canvas().Draw(0, 0, BackgroundBitmap);
 }
 
-void TMain::contextMenuEvent(QContextMenuEvent* event) { PopupMenu1->popup(event->globalPos()); }
+void TMain::contextMenuEvent(QContextMenuEvent* event) {
+  PopupMenu1->popup(event->globalPos());
+}

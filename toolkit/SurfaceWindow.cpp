@@ -18,15 +18,27 @@ void TSurfaceWindow::ShowDrawingNow() {
   if (!drawnSincePaint_.isEmpty()) repaint(drawnSincePaint_);
 }
 
+TCanvas& TSurfaceWindow::Canvas() {
+  FitSurface();
+  return canvas_;
+}
+
+// A hidden window gets its resize event only when shown; drawing before that must not be lost.
+void TSurfaceWindow::FitSurface() {
+  if (surface_.size() == size()) return;
+  QImage fitted(size(), QImage::Format_RGB32);
+  fitted.fill(Qt::black);
+  QPainter(&fitted).drawImage(0, 0, surface_);
+  surface_ = fitted;
+}
+
 void TSurfaceWindow::resizeEvent(QResizeEvent* event) {
-  QImage grown(size(), QImage::Format_RGB32);
-  grown.fill(Qt::black);
-  QPainter(&grown).drawImage(0, 0, surface_);
-  surface_ = grown;
+  FitSurface();
   QWidget::resizeEvent(event);
 }
 
 void TSurfaceWindow::paintEvent(QPaintEvent* event) {
+  FitSurface();
   const QRegion systemRegion = event->region() - drawnSincePaint_;
   drawnSincePaint_ -= event->region();
   if (!systemRegion.isEmpty()) {

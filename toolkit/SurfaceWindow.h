@@ -17,7 +17,7 @@ class TSurfaceWindow : public QWidget {
   explicit TSurfaceWindow(QWidget* parent = nullptr);
 
   // Draws onto the window.
-  TCanvas& Canvas() { return canvas_; }
+  TCanvas& Canvas();
   const QImage& Surface() const { return surface_; }
   // Puts what was drawn on the screen before returning, for a caller about to block the loop.
   void ShowDrawingNow();
@@ -29,6 +29,7 @@ class TSurfaceWindow : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void FitSurface();
   void ComposePictures();
 
   QImage surface_;

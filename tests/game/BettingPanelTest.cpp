@@ -1,6 +1,6 @@
 #include <QLabel>
 
-#include "game/GameFixture.h"
+#include "tests/game/GameFixture.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/StringGrid.h"

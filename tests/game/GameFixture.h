@@ -3,23 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QString>
-#include <utility>
-#include <vector>
+#include <functional>
+#include <memory>
 
 #include "game/UGaloppo.h"
+#include "toolkit/ComboBox.h"
 #include "toolkit/Sound.h"
-
-// Records the sounds asked for instead of playing them.
-class TSoundLog : public TSoundPlayer {
- public:
-  bool Play(const QString& name, uint32_t flags) override {
-    played.emplace_back(name, flags);
-    if (onPlay) onPlay();
-    return true;
-  }
-  std::vector<std::pair<QString, uint32_t>> played;
-  std::function<void()> onPlay;
-};
+#include "toolkit/SpeedButton.h"
+#include "toolkit/StringGrid.h"
 
 // A freshly created game window with its sounds recorded.
 class GameTest : public ::testing::Test {
@@ -54,6 +45,6 @@ class GameTest : public ::testing::Test {
     return advance;
   }
 
-  TSoundLog sounds;
+  TRecordingSoundPlayer sounds;
   std::unique_ptr<TMain> main;
 };

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 
-#include "game/GameFixture.h"
+#include "tests/game/GameFixture.h"
 #include "toolkit/Animate.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/Image.h"
@@ -146,7 +146,9 @@ TEST_F(MainWindow, MenuHasItsCommandsInOrder) {
                             "Quitter le jeu"};
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(actions[i]->isSeparator(), captions[i][0] == '\0') << i;
-    if (!actions[i]->isSeparator()) EXPECT_EQ(actions[i]->text(), captions[i]);
+    if (!actions[i]->isSeparator()) {
+      EXPECT_EQ(actions[i]->text(), captions[i]);
+    }
     EXPECT_TRUE(actions[i]->isEnabled());
   }
   EXPECT_TRUE(main->Jouersons1->isCheckable());

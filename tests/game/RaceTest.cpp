@@ -1,8 +1,8 @@
 #include <QAction>
 #include <QLabel>
 
-#include "game/GameFixture.h"
 #include "game/Scoring.h"
+#include "tests/game/GameFixture.h"
 #include "toolkit/Random.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/Timer.h"
@@ -177,16 +177,17 @@ TEST_F(Race, SoundsFollowTheSwitchAtTheMomentOfEachSound) {
       {"set during the race", false, true, {"FIN"}},
   };
   for (const Case& c : cases) {
-    sounds.played.clear();
+    sounds.Calls.clear();
     main->Jouersons1->setChecked(c.onAtStart);
     main->GoClick();
     if (c.flipDuringRace) main->Jouersons1Click();
     FinishRace();
     std::vector<QString> names;
-    for (const auto& [name, flags] : sounds.played) names.push_back(name);
+    for (const auto& call : sounds.Calls) names.push_back(call.Name);
     EXPECT_EQ(names, c.expected) << c.name;
-    for (const auto& [name, flags] : sounds.played) {
-      EXPECT_EQ(flags, name == "Feu" ? SND_RESOURCE : (SND_RESOURCE | SND_ASYNC)) << c.name;
+    for (const auto& call : sounds.Calls) {
+      EXPECT_EQ(call.Flags, call.Name == "Feu" ? SND_RESOURCE : (SND_RESOURCE | SND_ASYNC))
+          << c.name;
     }
   }
 }
@@ -194,13 +195,24 @@ TEST_F(Race, SoundsFollowTheSwitchAtTheMomentOfEachSound) {
 TEST_F(Race, TheStartSignalPlaysOverTheFreshTrack) {
   main->GoClick();
   FinishRace();
+  // Looks at the window at the moment the start signal is asked for.
+  class Watcher : public TSoundPlayer {
+   public:
+    std::function<void(const QString&)> onPlay;
+    bool Play(const QString& name, uint32_t) override {
+      onPlay(name);
+      return true;
+    }
+  } watcher;
   bool trackClean = false;
-  sounds.onPlay = [&] {
-    if (sounds.played.back().first == "Feu")
+  watcher.onPlay = [&](const QString& name) {
+    if (name == "Feu")
       trackClean = main->Surface().copy(700, 50, 100, 540) ==
                    BackgroundBitmap.Image().copy(700, 50, 100, 540);
   };
+  SetSoundPlayer(&watcher);
   main->GoClick();
+  SetSoundPlayer(&sounds);
   EXPECT_TRUE(trackClean);
 }
 

@@ -328,3 +328,21 @@ TEST(Avi, CapsTheFrameCount) {
   const std::string message = ErrorOf(Movie({}, Strf(4, 3, 1, 4), frames, 0));
   EXPECT_NE(message.find("plus de 10000 images"), std::string::npos) << message;
 }
+
+TEST(Avi, RandomDamageIsReadOrRefusedNeverOverrun) {
+  // Under the address sanitizer: any damaged file is read or refused, never overrun.
+  const QByteArray good = GoodMovie();
+  QRandomGenerator random(99);
+  for (int round = 0; round < 5000; ++round) {
+    QByteArray bytes = good;
+    const int hits = 1 + int(random.bounded(4));
+    for (int i = 0; i < hits; ++i) {
+      bytes[int(random.bounded(int(bytes.size())))] = char(random.bounded(256));
+    }
+    try {
+      const TAviMovie movie = ReadAvi(bytes);
+      EXPECT_EQ(movie.Frames.size(), 2u);
+    } catch (const EToolkitError&) {
+    }
+  }
+}
