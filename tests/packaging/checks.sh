@@ -1,0 +1,95 @@
+# Checks shared by the install and package tests; sourced, not run.
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# Exits 77 when one of the named tools is missing (a skip where the test declares it so).
+need_tools() {
+  local tool
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "Missing tool: $tool is not installed (scripts/setup installs it)." >&2
+      exit 77
+    fi
+  done
+}
+
+# check_tree ROOT APP_ID BINDIR DATADIR MANDIR DOCDIR: an installed tree, with absolute install
+# folders as the program will see them, each found under ROOT.
+check_tree() {
+  local root=$1 id=$2 bindir=$3 datadir=$4 mandir=$5 docdir=$6
+  local program=$root$bindir/tierce
+  local desktop=$root$datadir/applications/$id.desktop
+  local metainfo=$root$datadir/metainfo/$id.metainfo.xml
+  local manpage=$root$mandir/man6/tierce.6.gz
+
+  [ -x "$program" ] || fail "no executable program at $bindir/tierce"
+  [ -s "$root$docdir/copyright" ] || fail "no copyright file in $docdir"
+
+  # The desktop entry: valid, and pointing at the program and icon that were installed.
+  if [ -f "$desktop" ]; then
+    desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $id.desktop"
+    local exec icon
+    exec=$(sed -n 's/^Exec=//p' "$desktop")
+    icon=$(sed -n 's/^Icon=//p' "$desktop")
+    [ "${exec%% *}" = tierce ] || fail "desktop entry starts '$exec', not the installed tierce"
+    [ "$icon" = "$id" ] || fail "desktop entry names icon '$icon', not $id"
+    grep -qx 'Categories=Game;BoardGame;' "$desktop" || fail "desktop entry is not in Game;BoardGame;"
+  else
+    fail "no desktop entry at $datadir/applications/$id.desktop"
+  fi
+
+  # Icons: at least one, each a square PNG as large as its folder says.
+  local icons=("$root$datadir"/icons/hicolor/*/apps/"$id".png)
+  if [ ! -e "${icons[0]}" ]; then
+    fail "no icon named $id.png under $datadir/icons/hicolor"
+  else
+    local file size actual
+    for file in "${icons[@]}"; do
+      size=$(basename "$(dirname "$(dirname "$file")")")
+      actual=$(file -b "$file" | sed -n 's/^PNG image data, \([0-9]*\) x \([0-9]*\),.*/\1x\2/p')
+      [ "$actual" = "$size" ] || fail "icon in $size/ is ${actual:-not a PNG}"
+    done
+  fi
+  local stray
+  stray=$(find "$root$datadir/icons" -type f ! -name "$id.png" 2>/dev/null)
+  [ -z "$stray" ] || fail "icons not named after the application id: $stray"
+
+  # The software-centre data: no issue at all, pedantic ones included, and tied to the entry.
+  if [ -f "$metainfo" ]; then
+    local report
+    report=$(appstreamcli validate --no-net --pedantic --strict "$metainfo" 2>&1) ||
+      fail "appstreamcli rejects the metainfo"
+    if grep -q '^[EWIP]: ' <<<"$report"; then
+      fail "appstreamcli reports issues"
+    fi
+    echo "$report"
+    grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id is not $id"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+      fail "metainfo does not launch $id.desktop"
+  else
+    fail "no metainfo at $datadir/metainfo/$id.metainfo.xml"
+  fi
+
+  # The manual page: clean roff, a NAME line that whatis can index, the promised sections, and
+  # the paths it lists actually installed.
+  if [ -f "$manpage" ]; then
+    local warnings
+    warnings=$(zcat "$manpage" | LC_ALL=C.UTF-8 groff -man -ww -z -k -Tutf8 2>&1)
+    [ -z "$warnings" ] || fail "groff warns about the manual page: $warnings"
+    lexgrog "$manpage" | grep -q ': "tierce - ' || fail "the manual page has no NAME line for tierce"
+    local section
+    for section in NAME SYNOPSIS DESCRIPTION 'HOW TO PLAY' FILES AUTHOR; do
+      zcat "$manpage" | grep -qxF ".SH $section" || fail "the manual page has no $section section"
+    done
+    local path
+    for path in $(zcat "$manpage" | sed -n 's/^\.I \(\/[^ ]*\)$/\1/p'); do
+      [ -e "$root$path" ] || fail "the manual page lists $path, which is not installed"
+    done
+  else
+    fail "no manual page at $mandir/man6/tierce.6.gz"
+  fi
+}
