@@ -10,9 +10,11 @@ int RunEntry(TApplication& application) {
   RunGuarded([&] {
     Splash = application.Create<TSplash>();
     application.ShowModal(*Splash);
+    // Asked to end while the splash was up: there is no game to start.
+    if (application.Terminated()) return;
     application.CreateForm(Main);
     created = true;
   });
   // A main window that failed to come up has been reported; there is no game to run.
-  return created ? application.Run() : 1;
+  return created || application.Terminated() ? application.Run() : 1;
 }

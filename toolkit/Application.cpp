@@ -3,6 +3,9 @@
 #include <QEvent>
 #include <QFont>
 #include <QMessageBox>
+#include <utility>
+
+#include "toolkit/TerminationSignal.h"
 
 TApplication* Application = nullptr;
 
@@ -25,6 +28,7 @@ void TApplication::Initialize() {
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
   // The main window's own close ends the program, not the last hidden window.
   QApplication::setQuitOnLastWindowClosed(false);
+  OnTerminationSignal([this] { Terminate(); });
 }
 
 void TApplication::SetMainForm(QWidget* form) {
@@ -38,11 +42,18 @@ int TApplication::ShowModal(QDialog& dialog) {
 }
 
 int TApplication::Run() {
+  // A request to end that came before the loop started is honoured here, and so consumed.
+  if (std::exchange(terminated_, false)) return 0;
   if (mainForm_) mainForm_->show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  terminated_ = false;
+  return status;
 }
 
 void TApplication::Terminate() {
+  terminated_ = true;
+  // A modal window runs a loop of its own, which quitting the application does not end.
+  if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
   QApplication::quit();
 }
 

@@ -46,7 +46,9 @@ class TApplication : public QObject {
   int ShowModal(QDialog& dialog);
   // Runs the event loop until Terminate or until the main window closes.
   int Run();
+  // Ends the event loop, or keeps it from starting; also what SIGTERM and SIGINT do.
   void Terminate();
+  bool Terminated() const { return terminated_; }
 
   // Shows the error in the default error dialog, or hands it to OnException when set.
   void ShowException(const std::exception& error);
@@ -74,6 +76,7 @@ class TApplication : public QObject {
   std::unique_ptr<QApplication> ownApplication_;
   std::vector<std::unique_ptr<QWidget>> forms_;
   QWidget* mainForm_ = nullptr;
+  bool terminated_ = false;
   std::unique_ptr<THintMachinery> hints_;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QTimer>
+#include <csignal>
 
 #include "app/Entry.h"
 #include "game/UGaloppo.h"
@@ -67,5 +68,25 @@ TEST(Entry, ShowsTheSplashFirstAndTheGameOnlyAfterTheClick) {
   });
   EXPECT_EQ(RunEntry(*Application), 0);
   EXPECT_FALSE(mainExistedDuringSplash);
+  SetSoundPlayer(nullptr);
+}
+
+TEST(Entry, EndsCleanlyWhenAskedToTerminateDuringTheSplash) {
+  TMain* const before = Main;
+  QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+  EXPECT_EQ(RunEntry(*Application), 0);
+  EXPECT_EQ(Main, before);
+  EXPECT_FALSE(Splash->isVisible());
+}
+
+TEST(Entry, EndsCleanlyWhenAskedToTerminateDuringTheGame) {
+  SilentSounds silence;
+  SetSoundPlayer(&silence);
+  QTimer::singleShot(0, [] {
+    ClickAt(*Splash->Image1, QPoint(10, 10));
+    QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+  });
+  EXPECT_EQ(RunEntry(*Application), 0);
+  ASSERT_NE(Main, nullptr);
   SetSoundPlayer(nullptr);
 }

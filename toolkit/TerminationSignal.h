@@ -1,0 +1,7 @@
+#pragma once
+
+#include <functional>
+
+// Runs `handler` on the event loop when the process is asked to end (SIGTERM, as at the end of a
+// desktop session, or SIGINT), instead of letting the signal kill it mid-frame.
+void OnTerminationSignal(std::function<void()> handler);
