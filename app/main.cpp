@@ -1,7 +1,12 @@
+#include <QGuiApplication>
+
 #include "app/Entry.h"
 #include "toolkit/Application.h"
 
 int main(int argc, char** argv) {
   TApplication application(argc, argv);
+  // The title of the error dialog, and the link to the desktop entry for docks and task bars.
+  QGuiApplication::setApplicationDisplayName(QString::fromUtf8("Tiercé à deux"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tiercea2.tierce"));
   return RunEntry(application);
 }

@@ -70,6 +70,12 @@ int main(int argc, char** argv) {
     const QImage icon32 = Art::Icon(32), icon256 = Art::Icon(256);
     SavePng(icon32, assets.filePath("icon32.png"));
     SavePng(icon256, assets.filePath("icon256.png"));
+    // The desktop's icon theme wants each usual size drawn for itself, not scaled by the shell.
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+      const QString folder = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
+      assets.mkpath(folder);
+      SavePng(Art::Icon(size), assets.filePath(folder + "/tierce.png"));
+    }
 
     // Review sheets.
     SavePng(Enlarged(FromIndexed(horses), 2), docs.filePath("horses.png"));
