@@ -7,6 +7,7 @@
 //                                              all hold yellow text; prints "<ms>"
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -134,8 +135,15 @@ int main(int argc, char** argv) {
   if ((mode == "launch" || mode == "after") && argc >= 8 && std::strcmp(argv[6], "--") == 0) {
     const long colour = std::strtol(argv[5], nullptr, 16);
     const auto start = TClock::now();
+    // The program outlives the probe: it must not hold the probe's output open.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[7], nullptr, nullptr, argv + 7, environ) != 0) return 2;
+    const int failed = posix_spawnp(&pid, argv[7], &actions, nullptr, argv + 7, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed) return 2;
     if (mode == "after") waitpid(pid, nullptr, 0);
     if (!WaitForColour(display, name, x, y, colour)) return 1;
     const double ms = MsSince(start);
