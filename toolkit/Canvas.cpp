@@ -63,8 +63,10 @@ void TCanvas::CopyPixels(const QRect& to, const QImage& source, QPoint sourceOri
         std::copy(from, from + part.width(), into);
         continue;
       }
+      // A select rather than a skipped store, so the compiler copies several pixels at a time.
       for (int x = 0; x < part.width(); ++x) {
-        if ((from[x] | 0xFF000000u) != key) into[x] = from[x];
+        const QRgb pixel = from[x];
+        into[x] = (pixel | 0xFF000000u) != key ? pixel : into[x];
       }
     }
   });

@@ -5,17 +5,53 @@
 
 #include "toolkit/Image.h"
 
+void TDrawnArea::Add(const QRect& rect) {
+  if (rect.isEmpty()) return;
+  for (int i = 0; i < count_; ++i) {
+    QRect& kept = rects_[size_t(i)];
+    if (kept.contains(rect)) return;
+    // Two rectangles on the same rows that overlap or touch are exactly their union; likewise on
+    // the same columns.
+    const bool sameRows = kept.top() == rect.top() && kept.bottom() == rect.bottom() &&
+                          rect.left() <= kept.right() + 1 && kept.left() <= rect.right() + 1;
+    const bool sameColumns = kept.left() == rect.left() && kept.right() == rect.right() &&
+                             rect.top() <= kept.bottom() + 1 && kept.top() <= rect.bottom() + 1;
+    if (sameRows || sameColumns || rect.contains(kept)) {
+      kept = kept.united(rect);
+      return;
+    }
+  }
+  if (count_ < kRoom) {
+    rects_[size_t(count_++)] = rect;
+    return;
+  }
+  rest_ += rect;
+}
+
+void TDrawnArea::Subtract(const QRegion& region) {
+  const QRegion left = Region() - region;
+  count_ = 0;
+  rest_ = QRegion();
+  for (const QRect& rect : left) Add(rect);
+}
+
+QRegion TDrawnArea::Region() const {
+  QRegion region = rest_;
+  for (int i = 0; i < count_; ++i) region += rects_[size_t(i)];
+  return region;
+}
+
 TSurfaceWindow::TSurfaceWindow(QWidget* parent) : QWidget(parent), canvas_(surface_) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   canvas_.OnChanged = [this](const QRect& rect) {
     if (repainting_) return;
-    drawnSincePaint_ += rect;
+    drawnSincePaint_.Add(rect);
     update(rect);
   };
 }
 
 void TSurfaceWindow::ShowDrawingNow() {
-  if (!drawnSincePaint_.isEmpty()) repaint(drawnSincePaint_);
+  if (!drawnSincePaint_.IsEmpty()) repaint(drawnSincePaint_.Region());
 }
 
 TCanvas& TSurfaceWindow::Canvas() {
@@ -39,8 +75,8 @@ void TSurfaceWindow::resizeEvent(QResizeEvent* event) {
 
 void TSurfaceWindow::paintEvent(QPaintEvent* event) {
   FitSurface();
-  const QRegion systemRegion = event->region() - drawnSincePaint_;
-  drawnSincePaint_ -= event->region();
+  const QRegion systemRegion = event->region() - drawnSincePaint_.Region();
+  drawnSincePaint_.Subtract(event->region());
   if (!systemRegion.isEmpty()) {
     repainting_ = true;
     canvas_.SetClip(systemRegion);

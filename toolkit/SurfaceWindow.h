@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QRegion>
 #include <QWidget>
+#include <array>
 
 #include "toolkit/Canvas.h"
 
@@ -10,6 +12,24 @@
 // window between paints: their drawing goes into the surface and is shown at once. Areas the
 // system asks to repaint get FormPaint and the picture controls instead, which wipes what was
 // drawn there.
+// The area drawn since the last paint. A race reports nine moving rectangles every tick; each
+// sprite's successive rectangles share their rows and merge, so the ticks add to a fixed array
+// and never allocate. Only rectangles that merge with nothing, past the array's room, go to a
+// region.
+class TDrawnArea {
+ public:
+  void Add(const QRect& rect);
+  void Subtract(const QRegion& region);
+  QRegion Region() const;
+  bool IsEmpty() const { return count_ == 0 && rest_.isEmpty(); }
+
+ private:
+  static constexpr int kRoom = 32;
+  std::array<QRect, kRoom> rects_;
+  int count_ = 0;
+  QRegion rest_;
+};
+
 class TSurfaceWindow : public QWidget {
   Q_OBJECT
 
@@ -34,6 +54,6 @@ class TSurfaceWindow : public QWidget {
 
   QImage surface_;
   TCanvas canvas_;
-  QRegion drawnSincePaint_;
+  TDrawnArea drawnSincePaint_;
   bool repainting_ = false;
 };

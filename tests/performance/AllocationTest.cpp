@@ -1,0 +1,130 @@
+// The race ticks must not allocate: at 11 and 12.5 ticks a second for a whole race, allocations
+// would fragment the heap and cost time on every frame. Every operator new of this program is
+// counted while the ticks run. The window is not shown: Qt's own update() of a shown window
+// queues its paint request on the heap, which is Qt's cost, not ours; a hidden window's update()
+// returns at once, so what is counted is the game's and the toolkit's drawing only.
+#include <gtest/gtest.h>
+
+#include <QRegion>
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "game/UGaloppo.h"
+#include "toolkit/Random.h"
+#include "toolkit/Sound.h"
+#include "toolkit/SurfaceWindow.h"
+
+namespace {
+
+std::atomic<bool> Counting{false};
+std::atomic<long> Allocations{0};
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (Counting) ++Allocations;
+  if (void* memory = std::malloc(size ? size : 1)) return memory;
+  throw std::bad_alloc();
+}
+
+void* operator new[](std::size_t size) {
+  return operator new(size);
+}
+
+void operator delete(void* memory) noexcept {
+  std::free(memory);
+}
+
+void operator delete[](void* memory) noexcept {
+  std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t) noexcept {
+  std::free(memory);
+}
+
+void operator delete[](void* memory, std::size_t) noexcept {
+  std::free(memory);
+}
+
+namespace {
+
+// Interleaves the two ticks as their 80 and 90 ms periods would.
+void RunTicks(TMain& main, int advanceTicks) {
+  int nextAdvance = 80;
+  int nextAnimation = 90;
+  for (int done = 0; done < advanceTicks;) {
+    if (nextAdvance <= nextAnimation) {
+      main.TimerAvancerTimer();
+      ++done;
+      nextAdvance += 80;
+    } else {
+      main.TimerMouvementTimer();
+      nextAnimation += 90;
+    }
+  }
+}
+
+TEST(RaceTicks, AllocateNothingInTheMiddleOfARace) {
+  TRecordingSoundPlayer sounds;
+  SetSoundPlayer(&sounds);
+  {
+    TMain main;
+    RandSeed = 4242;
+    main.GoClick();
+    RunTicks(main, 10);
+    const int xBefore = HorseX[1];
+    const QImage before = main.Surface().copy();
+    Allocations = 0;
+    Counting = true;
+    // 40 more advance ticks move a horse 360 px at most: from under 20 px, none reaches 700.
+    RunTicks(main, 40);
+    Counting = false;
+    EXPECT_EQ(Allocations, 0);
+    // The ticks did their work: the horses moved and were drawn.
+    EXPECT_GT(HorseX[1], xBefore);
+    EXPECT_NE(main.Surface(), before);
+    for (int h = 1; h <= HorseCount; ++h) EXPECT_FALSE(HorseFinished[h]);
+  }
+  SetSoundPlayer(nullptr);
+}
+
+// The counter itself works: an allocation in the counted span is seen.
+TEST(RaceTicks, TheCounterSeesAnAllocation) {
+  Allocations = 0;
+  Counting = true;
+  auto* value = new int(3);
+  Counting = false;
+  delete value;
+  EXPECT_EQ(Allocations, 1);
+}
+
+// What a window remembers as drawn since its last paint is exactly what was drawn, whether the
+// rectangles merge into its fixed room or overflow it.
+TEST(DrawnArea, IsTheUnionOfWhatWasDrawnLessWhatWasPainted) {
+  RandSeed = 777;
+  for (int round = 0; round < 50; ++round) {
+    TDrawnArea area;
+    QRegion expected;
+    const int count = 1 + Random(80);
+    for (int i = 0; i < count; ++i) {
+      // Mostly sprite-like strips on a few rows, sometimes anywhere.
+      const QRect rect = Random(4) == 0
+                             ? QRect(Random(700), Random(500), 1 + Random(90), 1 + Random(90))
+                             : QRect(Random(700), 50 + 60 * Random(9), 73 + Random(10), 60);
+      area.Add(rect);
+      expected += rect;
+      if (Random(10) == 0) {
+        const QRect painted(Random(600), Random(400), Random(300), Random(300));
+        area.Subtract(painted);
+        expected -= painted;
+      }
+      ASSERT_TRUE(area.Region().xored(expected).isEmpty())
+          << "round " << round << ", rectangle " << i;
+      ASSERT_EQ(area.IsEmpty(), expected.isEmpty());
+    }
+  }
+}
+
+}  // namespace
