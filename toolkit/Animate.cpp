@@ -5,10 +5,14 @@
 
 #include "toolkit/EToolkitError.h"
 #include "toolkit/Resources.h"
+#include "toolkit/SurfaceWindow.h"
 
 TAnimate::TAnimate(QWidget* parent) : QWidget(parent) {
   // Never fill the box: outside the frame, and through transparent pixels, the parent shows.
   setAutoFillBackground(false);
+  // On a surface window the box copies what the window shows beneath it, so that a new frame
+  // does not make the window repaint that area 25 times a second.
+  setAttribute(Qt::WA_OpaquePaintEvent, qobject_cast<TSurfaceWindow*>(parent) != nullptr);
   timer_.OnTimer = [this] { NextFrame(); };
 }
 
@@ -73,8 +77,11 @@ QPoint TAnimate::FrameOrigin() const {
 }
 
 void TAnimate::paintEvent(QPaintEvent*) {
-  if (movie_.Frames.empty()) return;
   QPainter painter(this);
+  if (const auto* window = qobject_cast<const TSurfaceWindow*>(parentWidget())) {
+    painter.drawImage(QPoint(0, 0), window->Surface(), geometry());
+  }
+  if (movie_.Frames.empty()) return;
   painter.setClipRect(rect());
   painter.drawImage(FrameOrigin(), FrameToDraw(current_));
 }

@@ -8,10 +8,6 @@
 
 #include "toolkit/Canvas.h"
 
-// A top-level window that keeps an image of what is on screen, so that handlers can draw on the
-// window between paints: their drawing goes into the surface and is shown at once. Areas the
-// system asks to repaint get FormPaint and the picture controls instead, which wipes what was
-// drawn there.
 // The area drawn since the last paint. A race reports nine moving rectangles every tick; each
 // sprite's successive rectangles share their rows and merge, so the ticks add to a fixed array
 // and never allocate. Only rectangles that merge with nothing, past the array's room, go to a
@@ -30,6 +26,10 @@ class TDrawnArea {
   QRegion rest_;
 };
 
+// A top-level window that keeps an image of what is on screen, so that handlers can draw on the
+// window between paints: their drawing goes into the surface and is shown at once. Areas the
+// system asks to repaint get FormPaint and the picture controls instead, which wipes what was
+// drawn there.
 class TSurfaceWindow : public QWidget {
   Q_OBJECT
 
