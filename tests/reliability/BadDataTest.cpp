@@ -26,4 +26,27 @@ TEST(BadData, AHugeSizeInAPictureHeaderIsRefusedAtOnce) {
   EXPECT_LT(clock.elapsed(), 2000);
 }
 
+TEST(BadData, EachLoaderNamesTheResourceItCouldNotLoad) {
+  struct Case {
+    const char* name;
+    std::function<void(const QString&)> load;
+  };
+  const std::vector<Case> cases = {
+      {"TruncatedSplash", [](const QString& name) { TImage().SetPictureName(name); }},
+      {"HugeSplash", [](const QString& name) { TImage().SetPictureName(name); }},
+      {"NoSuchPicture", [](const QString& name) { TImage().SetPictureName(name); }},
+      {"TruncatedMan", [](const QString& name) { TAnimate().SetResName(name); }},
+      {"NoSuchAnimation", [](const QString& name) { TAnimate().SetResName(name); }},
+      {"NoSuchBitmap", [](const QString& name) { TBitmap::FromResource(name); }},
+  };
+  for (const Case& c : cases) {
+    try {
+      c.load(c.name);
+      ADD_FAILURE() << c.name << " was loaded";
+    } catch (const EToolkitError& error) {
+      EXPECT_TRUE(QString::fromUtf8(error.what()).contains(c.name)) << error.what();
+    }
+  }
+}
+
 }  // namespace
