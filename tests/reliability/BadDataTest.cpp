@@ -37,6 +37,7 @@ TEST(BadData, EachLoaderNamesTheResourceItCouldNotLoad) {
       {"NoSuchPicture", [](const QString& name) { TImage().SetPictureName(name); }},
       {"TruncatedMan", [](const QString& name) { TAnimate().SetResName(name); }},
       {"NoSuchAnimation", [](const QString& name) { TAnimate().SetResName(name); }},
+      {"TruncatedJoueurs", [](const QString& name) { TBitmap::FromResource(name); }},
       {"NoSuchBitmap", [](const QString& name) { TBitmap::FromResource(name); }},
   };
   for (const Case& c : cases) {
