@@ -50,4 +50,49 @@ TEST(BadData, EachLoaderNamesTheResourceItCouldNotLoad) {
   }
 }
 
+// Each case opens the device afresh with its own SDL driver.
+class SoundFaults : public GameTest {
+ protected:
+  void TearDown() override {
+    GameTest::TearDown();
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    qunsetenv("SDL_DISKAUDIOFILE");
+  }
+};
+
+TEST_F(SoundFaults, NoDeviceOrADamagedWaveIsSilenceAtOnce) {
+  struct Case {
+    const char* driver;
+    const char* wave;
+  };
+  for (const Case& c : {Case{"no-such-driver", "Feu"}, Case{"dummy", "HugeData"},
+                        Case{"dummy", "TruncatedFeu"}, Case{"dummy", "NoSuchWave"}}) {
+    qputenv("SDL_AUDIODRIVER", c.driver);
+    TSdlSoundPlayer player;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(player.Play(c.wave, SND_RESOURCE)) << c.driver << " " << c.wave;
+    EXPECT_FALSE(player.Play(c.wave, SND_RESOURCE | SND_ASYNC)) << c.driver << " " << c.wave;
+    EXPECT_LT(clock.elapsed(), 1000) << c.driver << " " << c.wave;
+  }
+}
+
+TEST_F(SoundFaults, ADeviceThatFailsWhilePlayingNeitherHoldsNorStopsTheGame) {
+  // The disk driver writing to a full disk: the device gives up on its first write.
+  qputenv("SDL_AUDIODRIVER", "disk");
+  qputenv("SDL_DISKAUDIOFILE", "/dev/full");
+  TSdlSoundPlayer player;
+  SetSoundPlayer(&player);
+  main->show();
+  QElapsedTimer clock;
+  clock.start();
+  main->GoClick();  // waits for the start signal, which can no longer end on its own
+  // The signal lasts 2.3 s; the wait gives up one second after that at most.
+  EXPECT_LT(clock.elapsed(), 4500);
+  FinishRace();
+  EXPECT_TRUE(main->Go->isEnabled());
+  EXPECT_EQ(ArrivalOrder.size(), HorseCount);
+  SetSoundPlayer(&sounds);
+}
+
 }  // namespace
