@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <functional>
+#include <random>
 
 #include "tests/game/GameFixture.h"
 #include "toolkit/Animate.h"
@@ -18,6 +19,75 @@
 #include "toolkit/Sound.h"
 
 namespace {
+
+// Truncations at every scale and random damage: bytes overwritten, zeroed runs, 0xFF runs.
+std::vector<QByteArray> Damaged(const QByteArray& original, int count, uint32_t seed) {
+  std::vector<QByteArray> copies;
+  for (qsizetype length : {qsizetype(0), qsizetype(1), qsizetype(8), qsizetype(12), qsizetype(64),
+                           original.size() / 4, original.size() / 2, original.size() - 1}) {
+    copies.push_back(original.left(length));
+  }
+  std::mt19937 dice(seed);
+  std::uniform_int_distribution<qsizetype> place(0, original.size() - 1);
+  for (int i = 0; i < count; ++i) {
+    QByteArray copy = original;
+    const int damages = 1 + int(dice() % 4);
+    for (int d = 0; d < damages; ++d) {
+      const qsizetype at = place(dice);
+      switch (dice() % 3) {
+        case 0:
+          copy[at] = char(dice());
+          break;
+        case 1:
+          copy.replace(at, std::min<qsizetype>(16, copy.size() - at), QByteArray(16, '\0'));
+          break;
+        default:
+          copy.replace(at, std::min<qsizetype>(4, copy.size() - at), QByteArray(4, '\xff'));
+          break;
+      }
+    }
+    copies.push_back(copy.left(original.size()));
+  }
+  return copies;
+}
+
+// Each damaged copy is either read or refused with the toolkit's error; counts both.
+void ExpectReadOrRefused(const char* asset, const std::vector<QByteArray>& copies,
+                         const std::function<void(const QByteArray&)>& load, int& refused) {
+  for (size_t i = 0; i < copies.size(); ++i) {
+    try {
+      load(copies[i]);
+    } catch (const EToolkitError&) {
+      ++refused;
+    } catch (const std::exception& error) {
+      ADD_FAILURE() << asset << " copy " << i << ": not the toolkit's error: " << error.what();
+    }
+  }
+}
+
+TEST(BadData, DamagedCopiesOfEveryAssetAreReadOrRefusedWithTheToolkitsError) {
+  int injected = 0;
+  int refused = 0;
+  for (const char* name : {"Track", "Panel", "Splash"}) {
+    const auto copies = Damaged(Resources::Load(name), 150, 1);
+    injected += int(copies.size());
+    ExpectReadOrRefused(
+        name, copies, [](const QByteArray& bytes) { DecodeJpeg(bytes); }, refused);
+  }
+  const auto avi = Damaged(Resources::Load("Man"), 300, 2);
+  injected += int(avi.size());
+  ExpectReadOrRefused(
+      "Man", avi, [](const QByteArray& bytes) { ReadAvi(bytes); }, refused);
+  for (const char* name : {"Chevaux", "Joueurs"}) {
+    const auto copies = Damaged(Resources::Load(name), 100, 3);
+    injected += int(copies.size());
+    ExpectReadOrRefused(
+        name, copies, [name](const QByteArray& bytes) { TBitmap::FromBmp(bytes, name); }, refused);
+  }
+  std::printf("%d damaged copies of the pictures and the animation, %d refused\n", injected,
+              refused);
+  EXPECT_GT(refused, injected / 4);
+}
 
 TEST(BadData, AHugeSizeInAPictureHeaderIsRefusedAtOnce) {
   QElapsedTimer clock;
