@@ -54,10 +54,11 @@ uint32_t Le32(const QByteArray& bytes, qsizetype at) {
   return byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
 }
 
-// Every chunk of the RIFF file lies within the bytes present (the last one may lack its pad).
+// Every chunk lies within the bytes present (the last one may lack its pad). The walk covers all
+// the bytes, not the RIFF size: the decoder reads on past a RIFF size that says too little.
 bool ChunksFit(const QByteArray& bytes) {
   if (bytes.size() < 12 || Le32(bytes, 4) > uint32_t(bytes.size() - 8)) return false;
-  const qsizetype end = 8 + qsizetype(Le32(bytes, 4));
+  const qsizetype end = bytes.size();
   qsizetype pos = 12;
   while (end - pos >= 8) {
     const uint32_t size = Le32(bytes, pos + 4);

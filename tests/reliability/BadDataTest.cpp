@@ -135,8 +135,9 @@ TEST_F(SoundFaults, NoDeviceOrADamagedWaveIsSilenceAtOnce) {
     const char* driver;
     const char* wave;
   };
-  for (const Case& c : {Case{"no-such-driver", "Feu"}, Case{"dummy", "HugeData"},
-                        Case{"dummy", "TruncatedFeu"}, Case{"dummy", "NoSuchWave"}}) {
+  for (const Case& c :
+       {Case{"no-such-driver", "Feu"}, Case{"dummy", "HugeData"}, Case{"dummy", "RiffSizeZero"},
+        Case{"dummy", "TruncatedFeu"}, Case{"dummy", "NoSuchWave"}}) {
     qputenv("SDL_AUDIODRIVER", c.driver);
     TSdlSoundPlayer player;
     QElapsedTimer clock;
