@@ -49,6 +49,8 @@ class TFuzzedWindow : public TCloudHintWindow {
 struct TWorld {
   TWorld() {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The offscreen platform warns at every shaped window; the fuzzer's output must stay readable.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     qt = std::make_unique<QApplication>(argc, argv);
     application = std::make_unique<TApplication>(argc, argv);
     application->Initialize();

@@ -81,7 +81,9 @@ TEST_F(Soak, ManyRacesKeepEveryRuleAndTheTotalsAndDoNotGrowInMemory) {
   RecordProperty("resident_kb_at_end", int(residentAtEnd));
   std::printf("%d races; resident memory %ld kB after 100, %ld kB at the end\n", races,
               residentAfterWarmUp, residentAtEnd);
-  if (!kUnderAddressSanitizer) EXPECT_LT(residentAtEnd - residentAfterWarmUp, 4096);
+  if (!kUnderAddressSanitizer) {
+    EXPECT_LT(residentAtEnd - residentAfterWarmUp, 4096);
+  }
 }
 
 }  // namespace
