@@ -58,6 +58,8 @@ uint32_t Le32(const QByteArray& bytes, qsizetype at) {
 // the bytes, not the RIFF size: the decoder reads on past a RIFF size that says too little.
 bool ChunksFit(const QByteArray& bytes) {
   if (bytes.size() < 12 || Le32(bytes, 4) > uint32_t(bytes.size() - 8)) return false;
+  // SDL2_mixer also takes MP3, MIDI and more by their content; a wave resource must be a wave.
+  if (!bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") return false;
   const qsizetype end = bytes.size();
   qsizetype pos = 12;
   while (end - pos >= 8) {
