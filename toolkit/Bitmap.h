@@ -16,6 +16,9 @@ class TBitmap {
   // The bitmap resource of that name (BMP data); throws EToolkitError when it is missing or
   // cannot be read.
   static TBitmap FromResource(const QString& name);
+  // The same from BMP bytes; `name` goes into the error. Data shorter than its header announces
+  // is refused, where Qt's reader would make up the missing pixels.
+  static TBitmap FromBmp(const QByteArray& bytes, const QString& name);
 
   int Width() const { return image_.width(); }
   int Height() const { return image_.height(); }

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "toolkit/Application.h"
+#include "toolkit/EToolkitError.h"
 #include "toolkit/Jpeg.h"
 #include "toolkit/Resources.h"
 #include "toolkit/SurfaceWindow.h"
@@ -12,7 +13,14 @@ TImage::TImage(QWidget* parent) : QWidget(parent) {}
 
 void TImage::SetPictureName(const QString& name) {
   pictureName_ = name;
-  Picture = DecodeJpeg(Resources::Load(name));
+  try {
+    Picture = DecodeJpeg(Resources::Load(name));
+  } catch (const EToolkitError& error) {
+    // The decoder knows only bytes; the report must say which picture is damaged.
+    throw EToolkitError(QStringLiteral("Image « %1 » : %2")
+                            .arg(name, QString::fromStdString(error.what()))
+                            .toStdString());
+  }
   update();
 }
 

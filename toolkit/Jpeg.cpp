@@ -12,6 +12,10 @@
 
 namespace {
 
+// A corrupt header may announce any size up to 65500 x 65500, which would be allocated and
+// filled in full; the program's pictures are far below this.
+constexpr unsigned long kMaxPixels = 1ul << 24;
+
 struct ErrorManager {
   jpeg_error_mgr base;
   std::jmp_buf jump;
@@ -45,6 +49,12 @@ bool Decode(const unsigned char* bytes, unsigned long size, QImage& image, char*
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, bytes, size);
   jpeg_read_header(&info, TRUE);
+  if (static_cast<unsigned long>(info.image_width) * info.image_height > kMaxPixels) {
+    std::snprintf(message, JMSG_LENGTH_MAX, "%u x %u pixels, too large", info.image_width,
+                  info.image_height);
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
   info.out_color_space = JCS_EXT_BGRX;
   jpeg_start_decompress(&info);
   image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);

@@ -49,6 +49,27 @@ struct TChunkFree {
 
 TSoundPlayer* currentPlayer = nullptr;
 
+uint32_t Le32(const QByteArray& bytes, qsizetype at) {
+  const auto byte = [&](qsizetype i) { return uint32_t(uint8_t(bytes[at + i])); };
+  return byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
+}
+
+// Every chunk lies within the bytes present (the last one may lack its pad). The walk covers all
+// the bytes, not the RIFF size: the decoder reads on past a RIFF size that says too little.
+bool ChunksFit(const QByteArray& bytes) {
+  if (bytes.size() < 12 || Le32(bytes, 4) > uint32_t(bytes.size() - 8)) return false;
+  // SDL2_mixer also takes MP3, MIDI and more by their content; a wave resource must be a wave.
+  if (!bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") return false;
+  const qsizetype end = bytes.size();
+  qsizetype pos = 12;
+  while (end - pos >= 8) {
+    const uint32_t size = Le32(bytes, pos + 4);
+    if (size > uint32_t(end - pos - 8)) return false;
+    pos += 8 + qsizetype(size) + qsizetype(size & 1);
+  }
+  return true;
+}
+
 TSoundPlayer& DefaultPlayer() {
   static TSdlSoundPlayer player;
   return player;
@@ -87,10 +108,7 @@ struct TSdlSoundPlayer::TState {
   Mix_Chunk* Chunk(const QString& name) {
     const QString key = name.toLower();
     if (const auto found = Chunks.find(key); found != Chunks.end()) return found->second.get();
-    const QByteArray wave = Resources::Load(name);
-    // The chunk is converted to the device's format on loading, so the bytes need not outlive it.
-    SDL_RWops* stream = SDL_RWFromConstMem(wave.constData(), int(wave.size()));
-    Mix_Chunk* chunk = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+    Mix_Chunk* chunk = DecodeWave(Resources::Load(name));
     Chunks[key].reset(chunk);
     return chunk;
   }
@@ -133,6 +151,13 @@ bool TSdlSoundPlayer::Play(const QString& name, uint32_t flags) {
   if (Mix_PlayChannel(kChannel, chunk, 0) < 0) return false;
   if (flags & SND_ASYNC) return true;
   return state_->WaitForEnd(chunk);
+}
+
+Mix_Chunk* DecodeWave(const QByteArray& bytes) {
+  if (!ChunksFit(bytes)) return nullptr;
+  // The chunk is converted to the device's format on loading, so the bytes need not outlive it.
+  SDL_RWops* stream = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
+  return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
 }
 
 bool PlaySound(const QString& name, uint32_t flags) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -14,6 +15,13 @@ constexpr uint32_t SND_RESOURCE = 0x40004;
 // returns when the wave has ended; other flag bits are ignored, the name is always a resource. An
 // empty name stops the sound that is playing. False when nothing could be played; never throws.
 bool PlaySound(const QString& name, uint32_t flags);
+
+struct Mix_Chunk;
+
+// Decodes a wave held in memory for the opened audio device, as the SDL player does; null when
+// the bytes are not a wave it can play or when the device is not open. A wave whose chunks claim
+// more bytes than it holds is refused before the decoder, which would reserve what they claim.
+Mix_Chunk* DecodeWave(const QByteArray& bytes);
 
 class TSoundPlayer {
  public:

@@ -1,0 +1,169 @@
+// Damaged assets: every embedded asset truncated, corrupted or missing is refused with the
+// toolkit's error naming it, never a crash or a hang; and sound that cannot be played, for any
+// reason, is silence while the game goes on.
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <functional>
+#include <random>
+
+#include "tests/game/GameFixture.h"
+#include "toolkit/Animate.h"
+#include "toolkit/Avi.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/EToolkitError.h"
+#include "toolkit/Image.h"
+#include "toolkit/Jpeg.h"
+#include "toolkit/Resources.h"
+#include "toolkit/Sound.h"
+
+namespace {
+
+// Truncations at every scale and random damage: bytes overwritten, zeroed runs, 0xFF runs.
+std::vector<QByteArray> Damaged(const QByteArray& original, int count, uint32_t seed) {
+  std::vector<QByteArray> copies;
+  for (qsizetype length : {qsizetype(0), qsizetype(1), qsizetype(8), qsizetype(12), qsizetype(64),
+                           original.size() / 4, original.size() / 2, original.size() - 1}) {
+    copies.push_back(original.left(length));
+  }
+  std::mt19937 dice(seed);
+  std::uniform_int_distribution<qsizetype> place(0, original.size() - 1);
+  for (int i = 0; i < count; ++i) {
+    QByteArray copy = original;
+    const int damages = 1 + int(dice() % 4);
+    for (int d = 0; d < damages; ++d) {
+      const qsizetype at = place(dice);
+      switch (dice() % 3) {
+        case 0:
+          copy[at] = char(dice());
+          break;
+        case 1:
+          copy.replace(at, std::min<qsizetype>(16, copy.size() - at), QByteArray(16, '\0'));
+          break;
+        default:
+          copy.replace(at, std::min<qsizetype>(4, copy.size() - at), QByteArray(4, '\xff'));
+          break;
+      }
+    }
+    copies.push_back(copy.left(original.size()));
+  }
+  return copies;
+}
+
+// Each damaged copy is either read or refused with the toolkit's error; counts both.
+void ExpectReadOrRefused(const char* asset, const std::vector<QByteArray>& copies,
+                         const std::function<void(const QByteArray&)>& load, int& refused) {
+  for (size_t i = 0; i < copies.size(); ++i) {
+    try {
+      load(copies[i]);
+    } catch (const EToolkitError&) {
+      ++refused;
+    } catch (const std::exception& error) {
+      ADD_FAILURE() << asset << " copy " << i << ": not the toolkit's error: " << error.what();
+    }
+  }
+}
+
+TEST(BadData, DamagedCopiesOfEveryAssetAreReadOrRefusedWithTheToolkitsError) {
+  int injected = 0;
+  int refused = 0;
+  for (const char* name : {"Track", "Panel", "Splash"}) {
+    const auto copies = Damaged(Resources::Load(name), 150, 1);
+    injected += int(copies.size());
+    ExpectReadOrRefused(
+        name, copies, [](const QByteArray& bytes) { DecodeJpeg(bytes); }, refused);
+  }
+  const auto avi = Damaged(Resources::Load("Man"), 300, 2);
+  injected += int(avi.size());
+  ExpectReadOrRefused(
+      "Man", avi, [](const QByteArray& bytes) { ReadAvi(bytes); }, refused);
+  for (const char* name : {"Chevaux", "Joueurs"}) {
+    const auto copies = Damaged(Resources::Load(name), 100, 3);
+    injected += int(copies.size());
+    ExpectReadOrRefused(
+        name, copies, [name](const QByteArray& bytes) { TBitmap::FromBmp(bytes, name); }, refused);
+  }
+  std::printf("%d damaged copies of the pictures and the animation, %d refused\n", injected,
+              refused);
+  EXPECT_GT(refused, injected / 4);
+}
+
+TEST(BadData, AHugeSizeInAPictureHeaderIsRefusedAtOnce) {
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_THROW(DecodeJpeg(Resources::Load("HugeSplash")), EToolkitError);
+  EXPECT_LT(clock.elapsed(), 2000);
+}
+
+TEST(BadData, EachLoaderNamesTheResourceItCouldNotLoad) {
+  struct Case {
+    const char* name;
+    std::function<void(const QString&)> load;
+  };
+  const std::vector<Case> cases = {
+      {"TruncatedSplash", [](const QString& name) { TImage().SetPictureName(name); }},
+      {"HugeSplash", [](const QString& name) { TImage().SetPictureName(name); }},
+      {"NoSuchPicture", [](const QString& name) { TImage().SetPictureName(name); }},
+      {"TruncatedMan", [](const QString& name) { TAnimate().SetResName(name); }},
+      {"NoSuchAnimation", [](const QString& name) { TAnimate().SetResName(name); }},
+      {"TruncatedJoueurs", [](const QString& name) { TBitmap::FromResource(name); }},
+      {"NoSuchBitmap", [](const QString& name) { TBitmap::FromResource(name); }},
+  };
+  for (const Case& c : cases) {
+    try {
+      c.load(c.name);
+      ADD_FAILURE() << c.name << " was loaded";
+    } catch (const EToolkitError& error) {
+      EXPECT_TRUE(QString::fromUtf8(error.what()).contains(c.name)) << error.what();
+    }
+  }
+}
+
+// Each case opens the device afresh with its own SDL driver.
+class SoundFaults : public GameTest {
+ protected:
+  void TearDown() override {
+    GameTest::TearDown();
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    qunsetenv("SDL_DISKAUDIOFILE");
+  }
+};
+
+TEST_F(SoundFaults, NoDeviceOrADamagedWaveIsSilenceAtOnce) {
+  struct Case {
+    const char* driver;
+    const char* wave;
+  };
+  for (const Case& c :
+       {Case{"no-such-driver", "Feu"}, Case{"dummy", "HugeData"}, Case{"dummy", "RiffSizeZero"},
+        Case{"dummy", "TruncatedFeu"}, Case{"dummy", "NoSuchWave"}}) {
+    qputenv("SDL_AUDIODRIVER", c.driver);
+    TSdlSoundPlayer player;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(player.Play(c.wave, SND_RESOURCE)) << c.driver << " " << c.wave;
+    EXPECT_FALSE(player.Play(c.wave, SND_RESOURCE | SND_ASYNC)) << c.driver << " " << c.wave;
+    EXPECT_LT(clock.elapsed(), 1000) << c.driver << " " << c.wave;
+  }
+}
+
+TEST_F(SoundFaults, ADeviceThatFailsWhilePlayingNeitherHoldsNorStopsTheGame) {
+  // The disk driver writing to a full disk: the device gives up on its first write.
+  qputenv("SDL_AUDIODRIVER", "disk");
+  qputenv("SDL_DISKAUDIOFILE", "/dev/full");
+  TSdlSoundPlayer player;
+  SetSoundPlayer(&player);
+  main->show();
+  QElapsedTimer clock;
+  clock.start();
+  main->GoClick();  // waits for the start signal, which can no longer end on its own
+  // The signal lasts 2.3 s; the wait gives up one second after that at most.
+  EXPECT_LT(clock.elapsed(), 4500);
+  FinishRace();
+  EXPECT_TRUE(main->Go->isEnabled());
+  EXPECT_EQ(ArrivalOrder.size(), HorseCount);
+  SetSoundPlayer(&sounds);
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <array>
+#include <cstdlib>
+
+#include "game/UGaloppo.h"
+#include "toolkit/SpeedButton.h"
+#include "toolkit/Timer.h"
+
+// Watches a race tick by tick and fails the test at the first tick that breaks what a race must
+// keep: horses never step back, stop at the line, never overlap, and are ranked exactly once.
+class TRaceWatch {
+ public:
+  // Right after GoClick.
+  void Start() {
+    for (int h = 1; h <= HorseCount; ++h) lastX_[h - 1] = HorseX[h];
+    running_ = true;
+  }
+
+  bool Running() const { return running_; }
+
+  // After every tick of either timer; returns false (with a failure) at the first broken rule.
+  bool AfterTick(const TMain& main) {
+    if (!running_) return true;
+    int finished = 0;
+    for (int h = 1; h <= HorseCount; ++h) {
+      EXPECT_GE(HorseX[h], lastX_[h - 1]) << "horse " << h << " stepped back";
+      lastX_[h - 1] = HorseX[h];
+      if (HorseFinished[h]) {
+        ++finished;
+        EXPECT_EQ(HorseX[h], FinishLine + 10) << "horse " << h;
+        EXPECT_EQ(ArrivalOrder.count(QChar('0' + h)), 1) << "horse " << h << " in " << Order();
+      } else {
+        EXPECT_LT(HorseX[h], FinishLine) << "horse " << h;
+        EXPECT_EQ(ArrivalOrder.count(QChar('0' + h)), 0) << "horse " << h << " in " << Order();
+      }
+      for (int other = h + 1; other <= HorseCount; ++other) {
+        EXPECT_FALSE(HorseRect[h].ToQRect().intersects(HorseRect[other].ToQRect()))
+            << "horses " << h << " and " << other << " overlap";
+      }
+    }
+    EXPECT_EQ(ArrivalOrder.size(), finished);
+    EXPECT_EQ(NextRank, finished + 1);
+    const bool over = finished == HorseCount;
+    EXPECT_EQ(main.Go->isEnabled(), over);
+    EXPECT_EQ(main.TimerAvancer->Active(), !over);
+    EXPECT_EQ(main.TimerMouvement->Active(), !over);
+    if (over) running_ = false;
+    return !::testing::Test::HasFailure();
+  }
+
+  // When the race is over: the order is a permutation of the nine horses.
+  static void CheckFinalOrder() {
+    ASSERT_EQ(ArrivalOrder.size(), HorseCount) << Order();
+    for (char digit = '1'; digit <= '9'; ++digit) {
+      EXPECT_EQ(ArrivalOrder.count(QChar(digit)), 1) << Order();
+    }
+    EXPECT_EQ(NextRank, 10);
+  }
+
+ private:
+  static std::string Order() { return ArrivalOrder.toStdString(); }
+
+  std::array<int32_t, HorseCount> lastX_{};
+  bool running_ = false;
+};
+
+// A count from the environment, so that CI and a long run use the same test.
+inline int CountFromEnvironment(const char* name, int fallback) {
+  const char* text = std::getenv(name);
+  return text && std::atoi(text) > 0 ? std::atoi(text) : fallback;
+}
+
+// Resident memory of this process in kilobytes.
+inline long ResidentKilobytes() {
+  long pages = 0;
+  long resident = 0;
+  if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(statm);
+  }
+  return resident * 4;
+}
+
+// AddressSanitizer keeps freed memory in quarantine, so resident memory grows without a leak;
+// under it LeakSanitizer does the checking instead.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kUnderAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kUnderAddressSanitizer = true;
+#else
+constexpr bool kUnderAddressSanitizer = false;
+#endif
+#else
+constexpr bool kUnderAddressSanitizer = false;
+#endif
