@@ -16,10 +16,6 @@ TRect FrameRect(int horse) {
   return {HorseX[horse], HorseY[horse], HorseX[horse] + SpriteWidth, HorseY[horse] + SpriteHeight};
 }
 
-bool SoundsOn(const QAction& soundSwitch) {
-  return soundSwitch.isChecked();
-}
-
 }  // namespace
 
 void TMain::GoClick() {
@@ -36,8 +32,8 @@ void TMain::GoClick() {
   for (QLabel* label : {LabelPointJoueur1, LabelPointJoueur2, LabelCh1, LabelCh2}) {
     label->repaint();
   }
-  if (SoundsOn(*Jouersons1)) PlaySound(QStringLiteral("Feu"), SND_RESOURCE);
-  if (SoundsOn(*Jouersons1)) PlaySound(QStringLiteral("Bravo"), SND_RESOURCE | SND_ASYNC);
+  if (Jouersons1->isChecked()) PlaySound(QStringLiteral("Feu"), SND_RESOURCE);
+  if (Jouersons1->isChecked()) PlaySound(QStringLiteral("Bravo"), SND_RESOURCE | SND_ASYNC);
   NextRank = 1;
   for (int h = 1; h <= HorseCount; ++h) {
     HorseFinished[h] = false;
@@ -83,7 +79,7 @@ void TMain::EndRace() {
   Go->setEnabled(true);
   TimerMouvement->SetInterval(0);
   TimerAvancer->SetInterval(0);
-  if (SoundsOn(*Jouersons1)) PlaySound(QStringLiteral("FIN"), SND_RESOURCE | SND_ASYNC);
+  if (Jouersons1->isChecked()) PlaySound(QStringLiteral("FIN"), SND_RESOURCE | SND_ASYNC);
   UpdateScores();
 }
 
