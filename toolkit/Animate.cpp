@@ -79,7 +79,7 @@ QPoint TAnimate::FrameOrigin() const {
 void TAnimate::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (const auto* window = qobject_cast<const TSurfaceWindow*>(parentWidget())) {
-    painter.drawImage(QPoint(0, 0), window->Surface(), geometry());
+    window->DrawSurface(painter, rect(), geometry());
   }
   if (movie_.Frames.empty()) return;
   painter.setClipRect(rect());

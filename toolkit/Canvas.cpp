@@ -31,9 +31,13 @@ Qt::BrushStyle ToQtBrushStyle(TBrushStyle style) {
 
 TCanvas::TCanvas(QImage& target) : target_(target) {}
 
+QRect TCanvas::LogicalRect() const {
+  return QRect(QPoint(0, 0), target_.deviceIndependentSize().toSize());
+}
+
 template <class Visit>
 void TCanvas::ForEachVisiblePart(const QRect& rect, Visit visit) const {
-  const QRect inside = rect.intersected(target_.rect());
+  const QRect inside = rect.intersected(LogicalRect());
   if (inside.isEmpty()) return;
   // The common case, no clip, must not build a region: it runs for every sprite of every tick.
   if (clip_.isEmpty()) {
@@ -44,7 +48,7 @@ void TCanvas::ForEachVisiblePart(const QRect& rect, Visit visit) const {
 }
 
 void TCanvas::Changed(const QRect& rect) {
-  const QRect visible = rect.intersected(target_.rect());
+  const QRect visible = rect.intersected(LogicalRect());
   if (OnChanged && !visible.isEmpty()) OnChanged(visible);
 }
 
@@ -52,6 +56,11 @@ void TCanvas::CopyPixels(const QRect& to, const QImage& source, QPoint sourceOri
                          const TBitmap* keyed) {
   // Only the part of `to` whose source pixels exist is touched.
   const QRect sourceArea = source.rect().translated(to.topLeft() - sourceOrigin);
+  if (target_.devicePixelRatio() != 1.0) {
+    PaintPixels(to.intersected(sourceArea), source, sourceOrigin - to.topLeft(), keyed);
+    Changed(to);
+    return;
+  }
   const QRgb key = keyed ? (ColorToQColor(keyed->TransparentColor).rgb() | 0xFF000000u) : 0;
   ForEachVisiblePart(to.intersected(sourceArea), [&](const QRect& part) {
     for (int y = part.top(); y <= part.bottom(); ++y) {
@@ -71,6 +80,27 @@ void TCanvas::CopyPixels(const QRect& to, const QImage& source, QPoint sourceOri
     }
   });
   Changed(to);
+}
+
+// On a high-density target each source pixel covers several target pixels: the painter scales
+// without smoothing, so sprites stay crisp, and text drawn later gets the full density.
+void TCanvas::PaintPixels(const QRect& to, const QImage& source, QPoint shift,
+                          const TBitmap* keyed) {
+  if (to.isEmpty()) return;
+  QImage picture = source;
+  if (keyed) {
+    picture = source.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = ColorToQColor(keyed->TransparentColor).rgb() | 0xFF000000u;
+    for (int y = 0; y < picture.height(); ++y) {
+      auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+      for (int x = 0; x < picture.width(); ++x) {
+        if ((line[x] | 0xFF000000u) == key) line[x] = 0;
+      }
+    }
+  }
+  QPainter painter(&target_);
+  if (!clip_.isEmpty()) painter.setClipRegion(clip_);
+  painter.drawImage(to, picture, to.translated(shift));
 }
 
 void TCanvas::CopyRect(const TRect& to, const TBitmap& bitmap, const TRect& from) {

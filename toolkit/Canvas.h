@@ -36,6 +36,8 @@ class TCanvas {
 
  private:
   void CopyPixels(const QRect& to, const QImage& source, QPoint sourceOrigin, const TBitmap* keyed);
+  void PaintPixels(const QRect& to, const QImage& source, QPoint shift, const TBitmap* keyed);
+  QRect LogicalRect() const;
   template <class Visit>
   void ForEachVisiblePart(const QRect& rect, Visit visit) const;
   void Changed(const QRect& rect);

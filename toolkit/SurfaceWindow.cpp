@@ -61,8 +61,13 @@ TCanvas& TSurfaceWindow::Canvas() {
 
 // A hidden window gets its resize event only when shown; drawing before that must not be lost.
 void TSurfaceWindow::FitSurface() {
-  if (surface_.size() == size()) return;
-  QImage fitted(size(), QImage::Format_RGB32);
+  // The surface follows the screen's pixel density, so that what we draw at full density
+  // (text) stays sharp on a high-density screen.
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = (QSizeF(size()) * ratio).toSize();
+  if (surface_.size() == pixels && surface_.devicePixelRatio() == ratio) return;
+  QImage fitted(pixels, QImage::Format_RGB32);
+  fitted.setDevicePixelRatio(ratio);
   fitted.fill(Qt::black);
   QPainter(&fitted).drawImage(0, 0, surface_);
   surface_ = fitted;
@@ -86,7 +91,13 @@ void TSurfaceWindow::paintEvent(QPaintEvent* event) {
     repainting_ = false;
   }
   QPainter painter(this);
-  for (const QRect& rect : event->region()) painter.drawImage(rect, surface_, rect);
+  for (const QRect& rect : event->region()) DrawSurface(painter, rect, rect);
+}
+
+void TSurfaceWindow::DrawSurface(QPainter& painter, const QRect& to, const QRect& area) const {
+  const qreal ratio = surface_.devicePixelRatio();
+  painter.drawImage(QRectF(to), surface_,
+                    QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
 }
 
 void TSurfaceWindow::ComposePictures() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 #include <QRegion>
 #include <QWidget>
@@ -39,6 +40,8 @@ class TSurfaceWindow : public QWidget {
   // Draws onto the window.
   TCanvas& Canvas();
   const QImage& Surface() const { return surface_; }
+  // Paints the surface's `area` (window coordinates) into `to` of another painter.
+  void DrawSurface(QPainter& painter, const QRect& to, const QRect& area) const;
   // Puts what was drawn on the screen before returning, for a caller about to block the loop.
   void ShowDrawingNow();
 

@@ -133,3 +133,26 @@ TEST(Canvas, ClipLimitsDrawing) {
 TEST(Rect, UnionCoversBoth) {
   EXPECT_EQ(UnionRect({-73, 50, 0, 110}, {-70, 50, 3, 110}), (TRect{-73, 50, 3, 110}));
 }
+
+TEST(Canvas, OnAHighDensityTargetEachPixelCoversSeveral) {
+  TBitmap frame = Filled(4, 4, 0x084808);
+  frame.Image().setPixelColor(2, 1, QColor(200, 100, 50));
+  frame.Transparent = true;
+  frame.TransparentColor = frame.Pixel(1, 1);
+  QImage target(20, 20, QImage::Format_RGB32);
+  target.fill(Qt::black);
+  target.setDevicePixelRatio(2);
+  TCanvas canvas(target);
+  QRect changed;
+  canvas.OnChanged = [&](const QRect& r) { changed = r; };
+  canvas.Draw(3, 3, frame);
+  EXPECT_EQ(changed, QRect(3, 3, 4, 4));  // in logical pixels
+  const QColor drawn(200, 100, 50);
+  for (QPoint device : {QPoint(10, 8), QPoint(11, 8), QPoint(10, 9), QPoint(11, 9)}) {
+    EXPECT_EQ(target.pixelColor(device), drawn) << device.x() << "," << device.y();
+  }
+  EXPECT_EQ(target.pixelColor(6, 6), QColor(Qt::black));  // the key left the target alone
+  canvas.CopyRect({0, 0, 2, 2}, Filled(2, 2, clRed), {0, 0, 2, 2});
+  EXPECT_EQ(target.pixelColor(3, 3), QColor(255, 0, 0));
+  EXPECT_EQ(target.pixelColor(4, 4), QColor(Qt::black));
+}
