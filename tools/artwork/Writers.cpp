@@ -26,6 +26,29 @@ void Put32(QByteArray& out, uint32_t v) {
   Put16(out, v & 0xFFFF);
   Put16(out, v >> 16);
 }
+
+// BITMAPINFOHEADER of an 8-bit picture followed by its 256-entry palette, as both the BMP file
+// and the AVI stream format carry it.
+void PutPalettedBitmapInfo(QByteArray& out, const TIndexed& picture, uint32_t compression,
+                           uint32_t imageSize, uint32_t pixelsPerMetre) {
+  Put32(out, 40);
+  Put32(out, uint32_t(picture.Width));
+  Put32(out, uint32_t(picture.Height));
+  Put16(out, 1);
+  Put16(out, 8);
+  Put32(out, compression);
+  Put32(out, imageSize);
+  Put32(out, pixelsPerMetre);
+  Put32(out, pixelsPerMetre);
+  Put32(out, 256);
+  Put32(out, 0);
+  for (QRgb c : picture.Palette) {
+    out.append(char(qBlue(c)));
+    out.append(char(qGreen(c)));
+    out.append(char(qRed(c)));
+    out.append('\0');
+  }
+}
 void PutFourcc(QByteArray& out, const char* fourcc) {
   out.append(fourcc, 4);
 }
@@ -175,23 +198,7 @@ QByteArray Bmp8(const TIndexed& picture) {
   Put32(out, offset + imageSize);
   Put32(out, 0);
   Put32(out, offset);
-  Put32(out, 40);
-  Put32(out, uint32_t(picture.Width));
-  Put32(out, uint32_t(picture.Height));
-  Put16(out, 1);
-  Put16(out, 8);
-  Put32(out, 0);  // BI_RGB
-  Put32(out, imageSize);
-  Put32(out, 2835);
-  Put32(out, 2835);
-  Put32(out, 256);
-  Put32(out, 0);
-  for (QRgb c : picture.Palette) {
-    out.append(char(qBlue(c)));
-    out.append(char(qGreen(c)));
-    out.append(char(qRed(c)));
-    out.append('\0');
-  }
+  PutPalettedBitmapInfo(out, picture, 0 /* BI_RGB */, imageSize, 2835);
   for (int y = picture.Height - 1; y >= 0; --y) {
     out.append(reinterpret_cast<const char*>(&picture.Pixels[size_t(y) * size_t(picture.Width)]),
                picture.Width);
@@ -368,23 +375,7 @@ QByteArray AviRle8(const std::vector<TIndexed>& frames, int microSecPerFrame) {
   Put16(strh, uint32_t(first.Height));
 
   QByteArray strf;
-  Put32(strf, 40);
-  Put32(strf, uint32_t(first.Width));
-  Put32(strf, uint32_t(first.Height));
-  Put16(strf, 1);
-  Put16(strf, 8);
-  Put32(strf, 1);  // BI_RLE8
-  Put32(strf, largest);
-  Put32(strf, 0);
-  Put32(strf, 0);
-  Put32(strf, 256);
-  Put32(strf, 0);
-  for (QRgb c : first.Palette) {
-    strf.append(char(qBlue(c)));
-    strf.append(char(qGreen(c)));
-    strf.append(char(qRed(c)));
-    strf.append('\0');
-  }
+  PutPalettedBitmapInfo(strf, first, 1 /* BI_RLE8 */, largest, 0);
 
   const QByteArray hdrl =
       List("hdrl", Chunk("avih", avih) + List("strl", Chunk("strh", strh) + Chunk("strf", strf)));
