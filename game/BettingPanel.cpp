@@ -58,11 +58,12 @@ void TMain::StringGrid1MouseDown(Qt::MouseButton, int x, int y) {
   StringGrid1->SetCell(3, row, t3);
 }
 
+QString TMain::PlayerBet(int row) const {
+  return StringGrid1->Cell(1, row) + StringGrid1->Cell(2, row) + StringGrid1->Cell(3, row);
+}
+
 void TMain::ValiderSelectionClick() {
-  const auto bet = [this](int row) {
-    return StringGrid1->Cell(1, row) + StringGrid1->Cell(2, row) + StringGrid1->Cell(3, row);
-  };
-  LabelCh1->setText(bet(0));
-  LabelCh2->setText(bet(1));
+  LabelCh1->setText(PlayerBet(0));
+  LabelCh2->setText(PlayerBet(1));
   PanelPropos->hide();
 }

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "game/UGaloppo.h"
-#include "toolkit/StringGrid.h"
 
 namespace {
 
@@ -28,10 +27,6 @@ bool AmongTopThree(const QString& bet, int k, const QString& arrival) {
   return false;
 }
 
-QString PlayerBet(const TStringGrid& grid, int row) {
-  return grid.Cell(1, row) + grid.Cell(2, row) + grid.Cell(3, row);
-}
-
 }  // namespace
 
 int32_t ScoreBet(const QString& bet, const QString& arrival) {
@@ -43,8 +38,8 @@ int32_t ScoreBet(const QString& bet, const QString& arrival) {
 }
 
 void TMain::UpdateScores() {
-  Score1 += ScoreBet(PlayerBet(*StringGrid1, 0), ArrivalOrder);
-  Score2 += ScoreBet(PlayerBet(*StringGrid1, 1), ArrivalOrder);
+  Score1 += ScoreBet(PlayerBet(0), ArrivalOrder);
+  Score2 += ScoreBet(PlayerBet(1), ArrivalOrder);
   LabelPointJoueur1->setText(QString::number(Score1));
   LabelPointJoueur2->setText(QString::number(Score2));
 }

@@ -98,6 +98,8 @@ class TMain : public TSurfaceWindow {
   void StringGrid1DrawCell(int col, int row, const TRect& rect);
   void StringGrid1MouseDown(Qt::MouseButton button, int x, int y);
   void ValiderSelectionClick();
+  // Columns 1, 2 and 3 of the player's row of the grid: row 0 is player 1, row 1 player 2.
+  QString PlayerBet(int row) const;
 
   // The menu.
   void Recommencer1Click();
