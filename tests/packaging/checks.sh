@@ -59,11 +59,14 @@ check_tree() {
   [ -z "$stray" ] || fail "icons not named after the application id: $stray"
 
   # The software-centre data: no issue at all, pedantic ones included, and tied to the entry.
+  # AppStream before 1.0 does not know the <developer> tag that 1.0 requires, and says so as an
+  # info; that one line is expected there and nothing else is.
   if [ -f "$metainfo" ]; then
-    local report
-    report=$(appstreamcli validate --no-net --pedantic --strict "$metainfo" 2>&1) ||
+    local report expected='^$'
+    appstreamcli --version | grep -q 'version: 0\.' && expected='^I: .*unknown-tag developer$'
+    report=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) ||
       fail "appstreamcli rejects the metainfo"
-    if grep -q '^[EWIP]: ' <<<"$report"; then
+    if grep -v "$expected" <<<"$report" | grep -q '^[EWIP]: '; then
       fail "appstreamcli reports issues"
     fi
     echo "$report"

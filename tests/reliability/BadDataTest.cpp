@@ -71,13 +71,13 @@ TEST(BadData, DamagedCopiesOfEveryAssetAreReadOrRefusedWithTheToolkitsError) {
   for (const char* name : {"Track", "Panel", "Splash"}) {
     const auto copies = Damaged(Resources::Load(name), 150, 1);
     injected += int(copies.size());
-    ExpectReadOrRefused(
-        name, copies, [](const QByteArray& bytes) { DecodeJpeg(bytes); }, refused);
+    const auto decode = [](const QByteArray& bytes) { DecodeJpeg(bytes); };
+    ExpectReadOrRefused(name, copies, decode, refused);
   }
   const auto avi = Damaged(Resources::Load("Man"), 300, 2);
   injected += int(avi.size());
-  ExpectReadOrRefused(
-      "Man", avi, [](const QByteArray& bytes) { ReadAvi(bytes); }, refused);
+  const auto read = [](const QByteArray& bytes) { ReadAvi(bytes); };
+  ExpectReadOrRefused("Man", avi, read, refused);
   for (const char* name : {"Chevaux", "Joueurs"}) {
     const auto copies = Damaged(Resources::Load(name), 100, 3);
     injected += int(copies.size());
