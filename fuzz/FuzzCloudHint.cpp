@@ -95,8 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     hint.SetFont(&font);
   }
   window.Cursor = QPoint(in.Within(100000), in.Within(100000));
-  window.Screen = in.Byte() & 1 ? QRect(in.Within(10000), 0, in.Within(10000), 600)
-                                : QRect(0, 0, 800, 600);
+  window.Screen =
+      in.Byte() & 1 ? QRect(in.Within(10000), 0, in.Within(10000), 600) : QRect(0, 0, 800, 600);
   RandSeed = uint32_t(in.Int32());
   const TRect box{in.Within(2000), in.Within(2000), in.Within(2000), in.Within(2000)};
   const QString text = in.Rest();
