@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPaintEvent>
-#include <QPainter>
 #include <QScreen>
 #include <algorithm>
 
@@ -93,9 +92,16 @@ QPoint TCloudHintWindow::CursorPosition() const {
   return QCursor::pos();
 }
 
-int32_t TCloudHintWindow::ScreenWidth() const {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->geometry().width() : 0;
+QRect TCloudHintWindow::ScreenArea(const QPoint& cursor) const {
+  const QWidget* main = Application ? Application->MainForm() : nullptr;
+  const QScreen* screen = nullptr;
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    screen = main ? main->screen() : nullptr;
+  } else {
+    screen = QGuiApplication::screenAt(cursor);
+  }
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry() : QRect();
 }
 
 void TCloudHintWindow::LayoutLines(TCanvas* canvas, const QString& text, const TRect& r, int32_t& h,
@@ -198,23 +204,25 @@ void TCloudHintWindow::ActivateHint(const TRect&, const QString& text) {
 
   const int32_t cx = hint.cursorPos_.x();
   const int32_t cy = hint.cursorPos_.y();
-  const int32_t sw = ScreenWidth();
-  ExtendsRight = cx + cw - 30 < sw;
+  // The edges of the cursor's screen; a lone screen runs from 0 to its width.
+  const QRect screen = ScreenArea(hint.cursorPos_);
+  const int32_t sl = screen.left();
+  const int32_t sr = screen.left() + screen.width();
+  ExtendsRight = cx + cw - 30 < sr;
   ExtendsDown = cy < ch + 10;
   int32_t left = ExtendsRight ? cx : cx - cw;
   const int32_t top = ExtendsDown ? cy : cy - ch;
   // A window too wide for both edges stays where the cursor put it.
-  if (left > 0 || left + cw < sw) {
-    if (left < 0) {
-      left = 0;
-    } else if (left + cw > sw) {
-      left = sw - cw;
+  if (left > sl || left + cw < sr) {
+    if (left < sl) {
+      left = sl;
+    } else if (left + cw > sr) {
+      left = sr - cw;
     }
   }
 
   region.translate(-bounds.Left, -bounds.Top + (ExtendsDown ? SmokeBand : 0));
   placement_ = {left, top, left + cw, top + ch};
-  setGeometry(left, top, cw, ch);
   BodyRect = {0, 0, cw, ch};
 
   smoke_.clear();
@@ -254,9 +262,7 @@ void TCloudHintWindow::ActivateHint(const TRect&, const QString& text) {
   } else {
     BodyRect.Bottom = ch - SmokeBand;
   }
-  setMask(region);
-  update();
-  show();
+  ShowShaped(placement_.ToQRect(), region);
 }
 
 void TCloudHintWindow::PaintCloud(TCanvas& canvas) {
@@ -299,5 +305,5 @@ void TCloudHintWindow::paintEvent(QPaintEvent*) {
   image.fill(ColorToQColor(CloudHint->HintColor()));
   TCanvas canvas(image);
   RunGuarded([&] { PaintCloud(canvas); });
-  QPainter(this).drawImage(0, 0, image);
+  Present(image);
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QRegion>
 #include <QString>
 #include <QWidget>
@@ -133,7 +134,9 @@ class TCloudHintWindow : public THintWindow {
 
   // Where the platform's answers come from; tests put the cursor where they need it.
   virtual QPoint CursorPosition() const;
-  virtual int32_t ScreenWidth() const;
+  // The screen the cloud must stay on, in the cursor's coordinates: the one holding the cursor,
+  // or on Wayland, where windows are placed relative to their parent, the main window's.
+  virtual QRect ScreenArea(const QPoint& cursor) const;
 
   QPointer<TCloudHint> CloudHint;  // cleared by itself if the component goes away
   TRect BodyRect;

@@ -41,9 +41,9 @@ class TReader {
 class TFuzzedWindow : public TCloudHintWindow {
  public:
   QPoint CursorPosition() const override { return Cursor; }
-  int32_t ScreenWidth() const override { return Screen; }
+  QRect ScreenArea(const QPoint&) const override { return Screen; }
   QPoint Cursor;
-  int32_t Screen = 800;
+  QRect Screen{0, 0, 800, 600};
 };
 
 struct TWorld {
@@ -95,7 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     hint.SetFont(&font);
   }
   window.Cursor = QPoint(in.Within(100000), in.Within(100000));
-  window.Screen = in.Byte() & 1 ? in.Within(10000) : 800;
+  window.Screen =
+      in.Byte() & 1 ? QRect(in.Within(10000), 0, in.Within(10000), 600) : QRect(0, 0, 800, 600);
   RandSeed = uint32_t(in.Int32());
   const TRect box{in.Within(2000), in.Within(2000), in.Within(2000), in.Within(2000)};
   const QString text = in.Rest();

@@ -47,10 +47,15 @@ namespace {
 // What ItemBitmap holds before the first drop-down item is painted.
 const TBitmap EmptyItemBitmap;
 
+// The 32-pixel picture, and larger ones for task bars and docks on large screens.
 QIcon WindowIcon() {
-  QPixmap icon;
-  icon.loadFromData(Resources::Load(QStringLiteral("Icon")), "PNG");
-  return QIcon(icon);
+  QIcon icon;
+  for (const char* name : {"Icon", "Icon48", "Icon64", "Icon128", "Icon256"}) {
+    QPixmap picture;
+    picture.loadFromData(Resources::Load(QString::fromLatin1(name)), "PNG");
+    icon.addPixmap(picture);
+  }
+  return icon;
 }
 
 }  // namespace

@@ -5,12 +5,16 @@
 #include <QMessageBox>
 #include <utility>
 
+#include "toolkit/Platform.h"
 #include "toolkit/TerminationSignal.h"
 
 TApplication* Application = nullptr;
 
 TApplication::TApplication(int& argc, char** argv) {
-  if (!QApplication::instance()) ownApplication_ = std::make_unique<QApplication>(argc, argv);
+  if (!QApplication::instance()) {
+    PreferX11WhenOffered(argc, argv);
+    ownApplication_ = std::make_unique<QApplication>(argc, argv);
+  }
   hints_ = std::make_unique<THintMachinery>();
   Application = this;
 }

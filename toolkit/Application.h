@@ -17,7 +17,8 @@ class TApplication : public QObject {
   Q_OBJECT
 
  public:
-  // Uses the running QApplication when there is one (as tests do), else creates it.
+  // Uses the running QApplication when there is one (as tests do), else creates it, on X11
+  // when the user chose no platform and an X display is offered (PreferX11WhenOffered).
   TApplication(int& argc, char** argv);
   ~TApplication() override;
 

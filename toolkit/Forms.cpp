@@ -1,10 +1,14 @@
 #include "toolkit/Forms.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
 
 void CenterOnScreen(QWidget& window) {
-  const QScreen* screen = window.screen();
+  // The player looks where the pointer is.
+  const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+  if (!screen) screen = window.screen();
   if (!screen) return;
   const QRect area = screen->geometry();
   window.move(area.left() + (area.width() - window.width()) / 2,

@@ -7,7 +7,7 @@
 
 #include "toolkit/Graphics.h"
 
-// Places a top-level window in the middle of its screen.
+// Places a top-level window in the middle of the screen that holds the pointer.
 void CenterOnScreen(QWidget& window);
 
 // A font of the named family whose characters are `pixelHeight` pixels high, as the form

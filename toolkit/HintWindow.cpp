@@ -1,13 +1,21 @@
 #include "toolkit/HintWindow.h"
 
-#include <QImage>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QWindow>
 
+#include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
 
 namespace {
 
 constexpr int TextMargin = 2;
+
+// Wayland turns a window's shape into its input region only, and lets no window place itself:
+// there the window draws its shape with transparency and hangs from the main window as a popup.
+bool NativeWayland() {
+  return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 }  // namespace
 
@@ -15,6 +23,7 @@ THintWindow::THintWindow()
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
                            Qt::WindowDoesNotAcceptFocus) {
   setAttribute(Qt::WA_ShowWithoutActivating);
+  if (NativeWayland()) setAttribute(Qt::WA_TranslucentBackground);
 }
 
 void THintWindow::SetText(const QString& text) {
@@ -34,6 +43,39 @@ void THintWindow::ActivateHint(const TRect& rect, const QString& text) {
   SetText(text);
   setGeometry(rect.ToQRect());
   show();
+}
+
+void THintWindow::ShowShaped(const QRect& geometry, const QRegion& shape) {
+  shape_ = shape;
+  if (!NativeWayland()) {
+    setGeometry(geometry);
+    setMask(shape);
+    update();
+    show();
+    return;
+  }
+  // A shown popup keeps its place: it is shown afresh at the new one.
+  hide();
+  setGeometry(geometry);
+  create();
+  const QWidget* main = Application ? Application->MainForm() : nullptr;
+  if (main && main->windowHandle()) windowHandle()->setTransientParent(main->windowHandle());
+  show();
+  // An input region outside the window lets the pointer through all of it. It is cleared first
+  // because the platform ignores a region equal to the last one, even on a new surface.
+  windowHandle()->setMask(QRegion());
+  windowHandle()->setMask(QRegion(-1, -1, 1, 1));
+}
+
+void THintWindow::Present(const QImage& picture) {
+  QPainter painter(this);
+  if (NativeWayland()) {
+    // The buffer may still hold an earlier hint: all of it outside the shape is cleared.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), Qt::transparent);
+    painter.setClipRegion(shape_);
+  }
+  painter.drawImage(0, 0, picture);
 }
 
 void THintWindow::paintEvent(QPaintEvent*) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QImage>
+#include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 
@@ -25,9 +28,16 @@ class THintWindow : public QWidget {
   TFont Font;
   TColor Color = 0xE1FFFF;  // the desktop's pale info yellow
 
+  // Shows the window at `geometry` (screen pixels) with only the pixels of `shape` visible.
+  void ShowShaped(const QRect& geometry, const QRegion& shape);
+  const QRegion& Shape() const { return shape_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Puts `picture` on the window, inside the shape only.
+  void Present(const QImage& picture);
 
  private:
   QString text_;
+  QRegion shape_;
 };

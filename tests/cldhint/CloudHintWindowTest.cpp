@@ -17,9 +17,9 @@ namespace {
 class TPinnedCloudWindow : public TCloudHintWindow {
  public:
   QPoint CursorPosition() const override { return Cursor; }
-  int32_t ScreenWidth() const override { return Screen; }
+  QRect ScreenArea(const QPoint&) const override { return Screen; }
   QPoint Cursor{10, 10};
-  int32_t Screen = 800;
+  QRect Screen{0, 0, 800, 800};
 };
 
 using TClub = TCloudHintWindow::TClub;
@@ -244,19 +244,27 @@ TEST_F(CloudHintWindow, BuildsTheSameCloudForASeedAndPlacesItAtTheCursorsCorner)
   }
 }
 
-TEST_F(CloudHintWindow, CorrectsOnlyTheHorizontalPosition) {
+TEST_F(CloudHintWindow, CorrectsOnlyTheHorizontalPositionWithinTheCursorsScreen) {
   struct Case {
     const char* name;
     QPoint cursor;
-    int32_t screen;
+    QRect screen;
     bool right;
     int32_t left;
   };
+  // The cloud is 46 wide. Two 800-pixel monitors side by side, with the second one's left edge
+  // at 800 or at -800, must give the same sides and corrections as one monitor at 0.
   const Case cases[] = {
-      {"would start left of the screen", {40, 300}, 50, false, 0},
-      {"would end past the right edge", {770, 300}, 800, true, 754},
-      {"overflows both edges and stays", {40, 300}, 30, false, -6},
-      {"fits", {400, 300}, 800, true, 400},
+      {"would start left of the screen", {40, 300}, {0, 0, 50, 600}, false, 0},
+      {"would end past the right edge", {770, 300}, {0, 0, 800, 600}, true, 754},
+      {"overflows both edges and stays", {40, 300}, {0, 0, 30, 600}, false, -6},
+      {"fits", {400, 300}, {0, 0, 800, 600}, true, 400},
+      {"right monitor, near its left edge", {810, 300}, {800, 0, 800, 600}, true, 810},
+      {"right monitor, at its right edge", {1590, 300}, {800, 0, 800, 600}, false, 1544},
+      {"right monitor, too narrow a start", {840, 300}, {800, 0, 50, 600}, false, 800},
+      {"left monitor, at its right edge", {-10, 300}, {-800, 0, 800, 600}, false, -56},
+      {"left monitor, near its left edge", {-790, 300}, {-800, 0, 800, 600}, true, -790},
+      {"left monitor, would end past it", {-30, 300}, {-800, 0, 800, 600}, true, -46},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
