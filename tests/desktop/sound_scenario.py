@@ -1,0 +1,307 @@
+#!/usr/bin/env python3
+"""The game's sounds on a real PulseAudio server, heard through the monitor of a null sink.
+
+1. Two races, with the server killed and started again between them: in each, the pistol ("Feu")
+   from the click, the crowd ("Bravo") about 2.3 s later, the fanfare ("FIN") at the end with the
+   crowd cut, then silence.
+2. The server frozen (SIGSTOP) while the pistol plays: SIGTERM still ends the game within a
+   second, with status 0.
+
+Usage: sound_scenario.py TIERCE   (exit status 77 when Xvfb, xdotool or PulseAudio is missing)
+"""
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+# ---- Desktop: Xvfb, the game and clicks ------------------------------------------------------
+
+
+def wait_until(condition, timeout, what):
+    """The condition's first true value, polled until the deadline."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"{what}: not within {timeout} s")
+        time.sleep(0.02)
+
+
+def start_xvfb():
+    """A private Xvfb on a free display number; returns the process and the display name."""
+    read, write = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+                               "-nolisten", "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as pipe:
+        number = pipe.readline().strip()
+    if not number:
+        raise AssertionError("Xvfb did not start")
+    return server, ":" + number
+
+
+def start_tierce(binary, env):
+    return subprocess.Popen([binary], env=env, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+
+
+def window(env, name):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
+                           env=env, capture_output=True, text=True).stdout.split()
+    return found[0] if found else None
+
+
+def click(env, name, x, y):
+    """A left click at (x, y) in the window titled `name`, once it is on screen."""
+    wid = wait_until(lambda: window(env, name), 20, f"window {name}")
+    subprocess.run(["xdotool", "mousemove", "--window", wid, str(x), str(y), "click", "1"],
+                   env=env, check=True)
+
+
+# ---- The sound server and its recording ------------------------------------------------------
+
+RATE = 22050
+WINDOW = RATE // 20  # samples in 50 ms
+
+
+class SoundServer:
+    """PulseAudio with one null sink, in its own runtime folder, as root too."""
+
+    def __init__(self, folder):
+        self.folder = folder
+        self.socket = os.path.join(folder, "native")
+        self.env = dict(os.environ, XDG_RUNTIME_DIR=folder, HOME=folder,
+                        PULSE_SERVER="unix:" + self.socket)
+        self.server = None
+
+    def start(self):
+        if os.path.exists(self.socket):
+            os.unlink(self.socket)
+        self.server = subprocess.Popen(
+            ["pulseaudio", "--daemonize=no", "-n", "--system=false", "--disallow-exit",
+             "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes",
+             "--load=module-native-protocol-unix auth-anonymous=1 socket=" + self.socket,
+             "--load=module-null-sink sink_name=game"],
+            env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_until(lambda: subprocess.run(["pactl", "info"], env=self.env,
+                                          capture_output=True).returncode == 0, 10,
+                   "PulseAudio answering")
+
+    def signal(self, number):
+        self.server.send_signal(number)
+
+    def stop(self):
+        if self.server and self.server.poll() is None:
+            self.server.send_signal(signal.SIGCONT)
+            self.server.kill()
+            self.server.wait()
+
+
+class Recording:
+    """What the sink plays, 16-bit mono at 22050 Hz, growing in a file while the test runs."""
+
+    def __init__(self, server, path):
+        self.path = path
+        self.file = open(path, "wb")
+        # An idle sink feeds its monitor nothing; a silent stream keeps the file on the clock.
+        self.silence = subprocess.Popen(
+            ["pacat", "--playback", "--raw", "--format=s16le", "--channels=1", f"--rate={RATE}",
+             "--latency-msec=20"],
+            env=server.env, stdin=open("/dev/zero", "rb"), stderr=subprocess.DEVNULL)
+        self.process = subprocess.Popen(
+            ["parec", "--device=game.monitor", "--format=s16le", "--channels=1", f"--rate={RATE}",
+             "--latency-msec=20", "--raw"], env=server.env, stdout=self.file,
+            stderr=subprocess.DEVNULL)
+        wait_until(lambda: self.now() > LEAD * RATE, 10, "recording under way")
+
+    def now(self):
+        """The index of the sample being recorded at this moment."""
+        return os.path.getsize(self.path) // 2
+
+    def envelope(self, since):
+        """(level, crossings per second) of each 50-ms window from sample `since`; the level is
+        the RMS in steps of the 8-bit waves."""
+        with open(self.path, "rb") as recorded:
+            recorded.seek(since * 2)
+            data = recorded.read()
+        samples = memoryview(data[:len(data) // 2 * 2]).cast("h")
+        windows = []
+        for start in range(0, len(samples) - WINDOW + 1, WINDOW):
+            part = samples[start:start + WINDOW]
+            level = (sum(s * s for s in part) / WINDOW) ** 0.5 / 256
+            crossings = sum(1 for a, b in zip(part, part[1:]) if (a < 0) != (b < 0))
+            windows.append((level, crossings * 20))
+        return windows
+
+    def stop(self):
+        for process in (self.silence, self.process):
+            process.terminate()
+            process.wait()
+            process.stdin and process.stdin.close()
+        self.file.close()
+
+
+# ---- Reading a race from its recording -------------------------------------------------------
+
+LEAD = 1  # seconds of recording kept before the click
+# The monitor of an idle null sink records exact zeros.
+SILENT = 0.1
+HEARD = 4
+# The crowd is noise (about 4000 crossings a second); the pistol's tail and the fanfare are far
+# lower.
+CROWD_CROSSINGS = 3000
+
+
+def crowd(w):
+    return w[0] > HEARD and w[1] > CROWD_CROSSINGS
+
+
+def first(windows, test, start):
+    return next((i for i in range(start, len(windows)) if test(i)), None)
+
+
+def race_timeline(windows):
+    """The window where each sound starts, from the click; None from the first one missing."""
+    t = {"feu": first(windows, lambda i: windows[i][0] > SILENT, 0)}
+    t["bravo"] = t["feu"] is not None and first(windows, lambda i: crowd(windows[i]), t["feu"] + 16)
+    # The fanfare: ten loud windows in a row that are not crowd.
+    t["fin"] = t["bravo"] and first(
+        windows, lambda i: all(windows[j][0] > HEARD and not crowd(windows[j])
+                               for j in range(i, min(i + 10, len(windows)))), t["bravo"] + 20)
+    # Silence: 200 ms of it, longer than a dropout of the loaded machine.
+    t["silence"] = t["fin"] and first(
+        windows, lambda i: all(w[0] <= SILENT for w in windows[i:i + 4]), t["fin"])
+    return t
+
+
+def race_finished(recording, since):
+    """The race's timeline and windows once a second of silence follows the fanfare."""
+    windows = recording.envelope(since)
+    t = race_timeline(windows)
+    return (t, windows) if t["silence"] and len(windows) >= t["silence"] + 20 else None
+
+
+def check_race(label, t, windows):
+    s = {name: i / 20 - LEAD for name, i in t.items()}
+    print(f"{label}: from the click, " + ", ".join(f"{k} {v:.2f} s" for k, v in s.items()),
+          flush=True)
+    assert t["feu"] > 0 and s["feu"] < 0.5, f"{label}: the pistol starts at {s['feu']:.2f} s"
+    assert 2.1 <= s["bravo"] - s["feu"] <= 2.5, f"{label}: the crowd does not follow the pistol"
+    # After the shot itself (noise too), until the crowd.
+    assert not any(crowd(w) for w in windows[t["feu"] + 10:t["bravo"]]), f"{label}: crowd in pistol"
+    assert max(w[0] for w in windows[t["bravo"] - 20:t["bravo"] - 2]) < 3, f"{label}: pistol's end"
+    assert s["fin"] - s["bravo"] > 8, f"{label}: the fanfare comes too early for a race"
+    crowded = windows[t["bravo"]:t["fin"]]
+    assert sum(1 for w in crowded if w[0] > 2) > 0.9 * len(crowded), f"{label}: crowd breaks off"
+    assert 1.5 <= s["silence"] - s["fin"] <= 1.9, f"{label}: the fanfare does not last 1.7 s"
+    after = windows[t["silence"]:t["silence"] + 20]
+    assert max(w[0] for w in after) <= SILENT, f"{label}: the crowd goes on after the fanfare"
+
+
+# ---- Scenarios -------------------------------------------------------------------------------
+
+
+def game_env(display, server):
+    env = dict(server.env, DISPLAY=display)
+    for name in ("QT_QPA_PLATFORM", "SDL_AUDIODRIVER", "WAYLAND_DISPLAY"):
+        env.pop(name, None)
+    return env
+
+
+def start_race(env, recording):
+    """Clicks the starting pistol; returns where the race's recording starts, LEAD before the
+    click (the file may lag behind the sink a little; the idle game is silent)."""
+    since = recording.now() - LEAD * RATE
+    click(env, "Main", 39, 31)
+    return since
+
+
+def heard_and_heard_again_after_a_restart(binary, folder, display):
+    server = SoundServer(os.path.join(folder, "pulse1"))
+    server.start()
+    recording = Recording(server, os.path.join(folder, "race1.raw"))
+    env = game_env(display, server)
+    game = start_tierce(binary, env)
+    try:
+        click(env, "Splash", 100, 100)
+        since = start_race(env, recording)
+        check_race("race 1", *wait_until(lambda: race_finished(recording, since), 40, "race 1"))
+
+        server.stop()  # killed, as in a crash
+        recording.stop()
+        server.start()
+        recording = Recording(server, os.path.join(folder, "race2.raw"))
+        assert game.poll() is None, "the game ended with its sound server"
+        since = start_race(env, recording)
+        check_race("race 2, server restarted",
+                   *wait_until(lambda: race_finished(recording, since), 40, "race 2"))
+
+        game.send_signal(signal.SIGTERM)
+        assert game.wait(5) == 0, "exit status"
+    finally:
+        if game.poll() is None:
+            game.kill()
+        recording.stop()
+        server.stop()
+
+
+def sigterm_ends_the_game_while_the_server_hangs(binary, folder, display, limit):
+    server = SoundServer(os.path.join(folder, "pulse2"))
+    server.start()
+    recording = Recording(server, os.path.join(folder, "hang.raw"))
+    env = game_env(display, server)
+    game = start_tierce(binary, env)
+    try:
+        click(env, "Splash", 100, 100)
+        since = start_race(env, recording)
+        wait_until(lambda: any(w[0] > HEARD for w in recording.envelope(since)), 5,
+                   "the pistol heard")
+        server.signal(signal.SIGSTOP)
+        asked = time.monotonic()
+        game.send_signal(signal.SIGTERM)
+        status = wait_until(lambda: game.poll() is not None and (game.returncode,), limit + 5,
+                            "the game ending while its server hangs")[0]
+        seconds = time.monotonic() - asked
+        print(f"server stopped during the pistol: SIGTERM to exit {seconds:.2f} s, "
+              f"status {status}", flush=True)
+        assert seconds <= limit, f"the exit took {seconds:.2f} s"
+        assert status == 0, f"exit status {status}"
+    finally:
+        if game.poll() is None:
+            game.kill()
+        recording.stop()
+        server.stop()
+
+
+def main():
+    binary = os.path.abspath(sys.argv[1])
+    missing = [t for t in ("Xvfb", "xdotool", "pulseaudio", "parec", "pactl")
+               if not shutil.which(t)]
+    if missing:
+        print("missing: " + " ".join(missing))
+        return 77
+    # Sanitizers slow the end of the program (the leak check runs at exit).
+    limit = 3.0 if "ASAN_OPTIONS" in os.environ else 1.0
+    folder = tempfile.mkdtemp(prefix="tierce-sound-")
+    print("recordings in", folder, flush=True)
+    os.chmod(folder, 0o700)
+    xvfb, display = start_xvfb()
+    try:
+        heard_and_heard_again_after_a_restart(binary, folder, display)
+        sigterm_ends_the_game_while_the_server_hangs(binary, folder, display, limit)
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+        # TIERCE_KEEP_RECORDINGS=1 keeps them for a look (sox -t raw -r 22050 -e signed -b 16 -c 1).
+        if not os.environ.get("TIERCE_KEEP_RECORDINGS"):
+            shutil.rmtree(folder, ignore_errors=True)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
