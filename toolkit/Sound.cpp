@@ -203,10 +203,10 @@ bool TSdlSoundPlayer::Play(const QString& name, uint32_t flags) {
     if (state.Device != 0) SDL_ClearQueuedAudio(state.Device);
     return true;
   }
-  // A missing or damaged wave is known without opening the device.
-  if (!Resources::Exists(name)) return false;
+  // A missing wave is known without opening the device; without a device nothing is decoded.
+  if (!Resources::Exists(name) || !state.Open()) return false;
   const std::vector<uint8_t>& wave = state.Wave(name);
-  if (wave.empty() || !state.Open()) return false;
+  if (wave.empty()) return false;
   SDL_ClearQueuedAudio(state.Device);
   if (SDL_QueueAudio(state.Device, wave.data(), Uint32(wave.size())) != 0) return false;
   return (flags & SND_ASYNC) || state.WaitForEnd(wave.size());
