@@ -221,61 +221,67 @@ def start_race(env, recording):
     return since
 
 
+class Session:
+    """A sound server of its own, its recording, and the game playing on it."""
+
+    def __init__(self, binary, folder, display, name):
+        self.folder = folder
+        self.server = SoundServer(os.path.join(folder, name))
+        self.server.start()
+        self.recording = Recording(self.server, os.path.join(folder, name + "1.raw"))
+        self.env = game_env(display, self.server)
+        self.game = start_tierce(binary, self.env)
+
+    def restart_server(self):
+        """Kills the server, as in a crash, and starts a new one on the same socket."""
+        self.server.stop()
+        self.recording.stop()
+        self.server.start()
+        self.recording = Recording(self.server, os.path.join(self.folder, "after-restart.raw"))
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *error):
+        if self.game.poll() is None:
+            self.game.kill()
+            self.game.wait()
+        self.recording.stop()
+        self.server.stop()
+
+
 def heard_and_heard_again_after_a_restart(binary, folder, display):
-    server = SoundServer(os.path.join(folder, "pulse1"))
-    server.start()
-    recording = Recording(server, os.path.join(folder, "race1.raw"))
-    env = game_env(display, server)
-    game = start_tierce(binary, env)
-    try:
-        click(env, "Splash", 100, 100)
-        since = start_race(env, recording)
-        check_race("race 1", *wait_until(lambda: race_finished(recording, since), 40, "race 1"))
+    with Session(binary, folder, display, "restart") as s:
+        click(s.env, "Splash", 100, 100)
+        since = start_race(s.env, s.recording)
+        check_race("race 1", *wait_until(lambda: race_finished(s.recording, since), 40, "race 1"))
 
-        server.stop()  # killed, as in a crash
-        recording.stop()
-        server.start()
-        recording = Recording(server, os.path.join(folder, "race2.raw"))
-        assert game.poll() is None, "the game ended with its sound server"
-        since = start_race(env, recording)
+        s.restart_server()
+        assert s.game.poll() is None, "the game ended with its sound server"
+        since = start_race(s.env, s.recording)
         check_race("race 2, server restarted",
-                   *wait_until(lambda: race_finished(recording, since), 40, "race 2"))
+                   *wait_until(lambda: race_finished(s.recording, since), 40, "race 2"))
 
-        game.send_signal(signal.SIGTERM)
-        assert game.wait(5) == 0, "exit status"
-    finally:
-        if game.poll() is None:
-            game.kill()
-        recording.stop()
-        server.stop()
+        s.game.send_signal(signal.SIGTERM)
+        assert s.game.wait(5) == 0, "exit status"
 
 
 def sigterm_ends_the_game_while_the_server_hangs(binary, folder, display, limit):
-    server = SoundServer(os.path.join(folder, "pulse2"))
-    server.start()
-    recording = Recording(server, os.path.join(folder, "hang.raw"))
-    env = game_env(display, server)
-    game = start_tierce(binary, env)
-    try:
-        click(env, "Splash", 100, 100)
-        since = start_race(env, recording)
-        wait_until(lambda: any(w[0] > HEARD for w in recording.envelope(since)), 5,
+    with Session(binary, folder, display, "hang") as s:
+        click(s.env, "Splash", 100, 100)
+        since = start_race(s.env, s.recording)
+        wait_until(lambda: any(w[0] > HEARD for w in s.recording.envelope(since)), 5,
                    "the pistol heard")
-        server.signal(signal.SIGSTOP)
+        s.server.signal(signal.SIGSTOP)
         asked = time.monotonic()
-        game.send_signal(signal.SIGTERM)
-        status = wait_until(lambda: game.poll() is not None and (game.returncode,), limit + 5,
-                            "the game ending while its server hangs")[0]
+        s.game.send_signal(signal.SIGTERM)
+        status = wait_until(lambda: s.game.poll() is not None and (s.game.returncode,),
+                            limit + 5, "the game ending while its server hangs")[0]
         seconds = time.monotonic() - asked
         print(f"server stopped during the pistol: SIGTERM to exit {seconds:.2f} s, "
               f"status {status}", flush=True)
         assert seconds <= limit, f"the exit took {seconds:.2f} s"
         assert status == 0, f"exit status {status}"
-    finally:
-        if game.poll() is None:
-            game.kill()
-        recording.stop()
-        server.stop()
 
 
 def main():
