@@ -25,6 +25,9 @@ constexpr int kFrequency = 22050;
 constexpr SDL_AudioFormat kFormat = AUDIO_S16SYS;
 constexpr Uint8 kChannels = 1;
 constexpr size_t kBytesPerSecond = kFrequency * 2 * kChannels;
+// The rates a wave may have.
+constexpr int kLowestRate = 4000;
+constexpr int kHighestRate = 192000;
 constexpr Uint32 kPollMs = 5;
 // A device that stops taking audio must not hold the game beyond the wave's length plus this.
 constexpr milliseconds kWaitMargin{1000};
@@ -82,6 +85,8 @@ bool ChunksFit(const QByteArray& bytes) {
 }
 
 std::vector<uint8_t> Convert(const SDL_AudioSpec& from, const Uint8* samples, Uint32 length) {
+  // SDL's resampler gets its buffer sizes wrong (negative) for rates far from ours.
+  if (from.freq < kLowestRate || from.freq > kHighestRate) return {};
   SDL_AudioStream* stream =
       SDL_NewAudioStream(from.format, from.channels, from.freq, kFormat, kChannels, kFrequency);
   if (!stream) return {};
