@@ -1,23 +1,41 @@
 #include "toolkit/Sound.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <QByteArray>
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <future>
 #include <map>
+#include <thread>
 
 #include "toolkit/Resources.h"
+#include "toolkit/TerminationSignal.h"
 
 namespace {
 
-constexpr int kChannel = 0;
+using std::chrono::milliseconds;
+using std::chrono::steady_clock;
+
+// Every wave is converted once to this format; SDL converts it further to the device's.
 constexpr int kFrequency = 22050;
-constexpr int kPollMs = 5;
+constexpr SDL_AudioFormat kFormat = AUDIO_S16SYS;
+constexpr Uint8 kChannels = 1;
+constexpr size_t kBytesPerSecond = kFrequency * 2 * kChannels;
+// The rates a wave may have.
+constexpr int kLowestRate = 4000;
+constexpr int kHighestRate = 192000;
+constexpr Uint32 kPollMs = 5;
 // A device that stops taking audio must not hold the game beyond the wave's length plus this.
-constexpr Uint64 kWaitMarginMs = 1000;
+constexpr milliseconds kWaitMargin{1000};
+// After a failed open, the next try waits this long, twice as long after each further failure.
+constexpr milliseconds kFirstRetry{1000};
+constexpr milliseconds kLongestRetry{64000};
+// How long the end of the program waits for the device to close.
+constexpr milliseconds kCloseWait{300};
 
 // ALSA and some SDL back-ends write to stderr when there is no sound card; the program reports
 // nothing of its own, so they are silenced while the device is opened.
@@ -43,10 +61,6 @@ class TQuietStderr {
   int saved_ = -1;
 };
 
-struct TChunkFree {
-  void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
-};
-
 TSoundPlayer* currentPlayer = nullptr;
 
 uint32_t Le32(const QByteArray& bytes, qsizetype at) {
@@ -58,7 +72,7 @@ uint32_t Le32(const QByteArray& bytes, qsizetype at) {
 // the bytes, not the RIFF size: the decoder reads on past a RIFF size that says too little.
 bool ChunksFit(const QByteArray& bytes) {
   if (bytes.size() < 12 || Le32(bytes, 4) > uint32_t(bytes.size() - 8)) return false;
-  // SDL2_mixer also takes MP3, MIDI and more by their content; a wave resource must be a wave.
+  // Only a wave reaches the decoder, whatever the resource holds.
   if (!bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") return false;
   const qsizetype end = bytes.size();
   qsizetype pos = 12;
@@ -70,6 +84,22 @@ bool ChunksFit(const QByteArray& bytes) {
   return true;
 }
 
+std::vector<uint8_t> Convert(const SDL_AudioSpec& from, const Uint8* samples, Uint32 length) {
+  // SDL's resampler gets its buffer sizes wrong (negative) for rates far from ours.
+  if (from.freq < kLowestRate || from.freq > kHighestRate) return {};
+  SDL_AudioStream* stream =
+      SDL_NewAudioStream(from.format, from.channels, from.freq, kFormat, kChannels, kFrequency);
+  if (!stream) return {};
+  std::vector<uint8_t> converted;
+  if (SDL_AudioStreamPut(stream, samples, int(length)) == 0 && SDL_AudioStreamFlush(stream) == 0) {
+    converted.resize(size_t(SDL_AudioStreamAvailable(stream)));
+    const int got = SDL_AudioStreamGet(stream, converted.data(), int(converted.size()));
+    converted.resize(size_t(std::max(got, 0)));
+  }
+  SDL_FreeAudioStream(stream);
+  return converted;
+}
+
 TSoundPlayer& DefaultPlayer() {
   static TSdlSoundPlayer player;
   return player;
@@ -78,48 +108,76 @@ TSoundPlayer& DefaultPlayer() {
 }  // namespace
 
 struct TSdlSoundPlayer::TState {
-  enum class TAudio { Closed, Open, Failed };
-  TAudio Audio = TAudio::Closed;
-  int BytesPerSecond = 0;
-  // By lower-case name; a null chunk is a wave that could not be read, not tried again.
-  std::map<QString, std::unique_ptr<Mix_Chunk, TChunkFree>> Chunks;
+  SDL_AudioDeviceID Device = 0;
+  steady_clock::time_point NextTry;
+  milliseconds RetryDelay = kFirstRetry;
+  // By lower-case name; an empty wave is one that could not be read, not tried again.
+  std::map<QString, std::vector<uint8_t>> Waves;
+
+  const std::vector<uint8_t>& Wave(const QString& name) {
+    const QString key = name.toLower();
+    if (const auto found = Waves.find(key); found != Waves.end()) return found->second;
+    return Waves[key] = DecodeWave(Resources::Load(name));
+  }
+
+  // SDL reports a device whose server went away as stopped; it would go on taking audio at
+  // real speed while nothing is heard.
+  bool Lost() const { return SDL_GetAudioDeviceStatus(Device) == SDL_AUDIO_STOPPED; }
 
   bool Open() {
-    if (Audio != TAudio::Closed) return Audio == TAudio::Open;
-    Audio = TAudio::Failed;  // a failure is remembered: no retry, no noise on every call
+    if (Device != 0 && Lost()) Close();
+    if (Device != 0) return true;
+    const auto now = steady_clock::now();
+    if (now < NextTry) return false;
+    if (OpenDevice()) {
+      RetryDelay = kFirstRetry;
+      return true;
+    }
+    NextTry = now + RetryDelay;
+    RetryDelay = std::min(RetryDelay * 2, kLongestRetry);
+    return false;
+  }
+
+  bool OpenDevice() {
     // SDL would otherwise take over Ctrl+C and turn it into an event nobody reads.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     TQuietStderr quiet;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, 2, 1024) != 0) {
+    SDL_AudioSpec wanted = {};
+    wanted.freq = kFrequency;
+    wanted.format = kFormat;
+    wanted.channels = kChannels;
+    wanted.samples = 1024;
+    Device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (Device == 0) {
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
       return false;
     }
-    int frequency = 0;
-    Uint16 format = 0;
-    int channels = 0;
-    Mix_QuerySpec(&frequency, &format, &channels);
-    BytesPerSecond = frequency * channels * int(SDL_AUDIO_BITSIZE(format) / 8);
-    Mix_AllocateChannels(1);
-    Audio = TAudio::Open;
+    SDL_PauseAudioDevice(Device, 0);
     return true;
   }
 
-  Mix_Chunk* Chunk(const QString& name) {
-    const QString key = name.toLower();
-    if (const auto found = Chunks.find(key); found != Chunks.end()) return found->second.get();
-    Mix_Chunk* chunk = DecodeWave(Resources::Load(name));
-    Chunks[key].reset(chunk);
-    return chunk;
+  // For a lost device only: its thread no longer waits on the server, so closing is quick. The
+  // back-ends go too, so that the next open finds the server that came back.
+  void Close() {
+    SDL_CloseAudioDevice(Device);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    Device = 0;
   }
 
-  bool WaitForEnd(const Mix_Chunk* chunk) const {
-    const Uint64 lengthMs =
-        BytesPerSecond > 0 ? Uint64(chunk->alen) * 1000 / Uint64(BytesPerSecond) : 0;
-    const Uint64 start = SDL_GetTicks64();
-    while (Mix_Playing(kChannel)) {
-      if (SDL_GetTicks64() - start > lengthMs + kWaitMarginMs) {
-        Mix_HaltChannel(kChannel);
+  // Ends with the wave, at once when the device is lost or the process is asked to end, and
+  // one margin after the wave should have ended when the device stopped taking audio.
+  bool WaitForEnd(size_t bytes) {
+    const auto deadline =
+        steady_clock::now() + milliseconds(bytes * 1000 / kBytesPerSecond) + kWaitMargin;
+    while (SDL_GetQueuedAudioSize(Device) > 0) {
+      if (Lost()) {
+        Close();
+        return false;
+      }
+      if (TerminationRequested()) return false;
+      if (steady_clock::now() > deadline) {
+        SDL_ClearQueuedAudio(Device);
         return false;
       }
       SDL_Delay(kPollMs);
@@ -131,33 +189,44 @@ struct TSdlSoundPlayer::TState {
 TSdlSoundPlayer::TSdlSoundPlayer() : state_(std::make_unique<TState>()) {}
 
 TSdlSoundPlayer::~TSdlSoundPlayer() {
-  if (state_->Audio != TState::TAudio::Open) return;
-  Mix_HaltChannel(-1);
-  state_->Chunks.clear();
-  Mix_CloseAudio();
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (state_->Device == 0) return;
+  // Closing joins SDL's audio thread, which may be stuck on a sound server that hangs. It gets a
+  // moment on a thread of its own; past that, the end of the process drops the connection.
+  std::promise<void> closed;
+  const std::future<void> done = closed.get_future();
+  std::thread([device = state_->Device, closed = std::move(closed)]() mutable {
+    SDL_CloseAudioDevice(device);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    closed.set_value();
+  }).detach();
+  done.wait_for(kCloseWait);
 }
 
 bool TSdlSoundPlayer::Play(const QString& name, uint32_t flags) {
+  TState& state = *state_;
   if (name.isEmpty()) {
-    if (state_->Audio == TState::TAudio::Open) Mix_HaltChannel(kChannel);
+    if (state.Device != 0) SDL_ClearQueuedAudio(state.Device);
     return true;
   }
-  // A missing wave is known without opening the device.
-  if (!Resources::Exists(name) || !state_->Open()) return false;
-  Mix_Chunk* chunk = state_->Chunk(name);
-  if (!chunk) return false;
-  Mix_HaltChannel(kChannel);
-  if (Mix_PlayChannel(kChannel, chunk, 0) < 0) return false;
-  if (flags & SND_ASYNC) return true;
-  return state_->WaitForEnd(chunk);
+  // A missing wave is known without opening the device; without a device nothing is decoded.
+  if (!Resources::Exists(name) || !state.Open()) return false;
+  const std::vector<uint8_t>& wave = state.Wave(name);
+  if (wave.empty()) return false;
+  SDL_ClearQueuedAudio(state.Device);
+  if (SDL_QueueAudio(state.Device, wave.data(), Uint32(wave.size())) != 0) return false;
+  return (flags & SND_ASYNC) || state.WaitForEnd(wave.size());
 }
 
-Mix_Chunk* DecodeWave(const QByteArray& bytes) {
-  if (!ChunksFit(bytes)) return nullptr;
-  // The chunk is converted to the device's format on loading, so the bytes need not outlive it.
+std::vector<uint8_t> DecodeWave(const QByteArray& bytes) {
+  if (!ChunksFit(bytes)) return {};
   SDL_RWops* stream = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
-  return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+  SDL_AudioSpec spec;
+  Uint8* samples = nullptr;
+  Uint32 length = 0;
+  if (!stream || !SDL_LoadWAV_RW(stream, 1, &spec, &samples, &length)) return {};
+  std::vector<uint8_t> converted = Convert(spec, samples, length);
+  SDL_FreeWAV(samples);
+  return converted;
 }
 
 bool PlaySound(const QString& name, uint32_t flags) {

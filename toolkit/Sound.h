@@ -16,12 +16,10 @@ constexpr uint32_t SND_RESOURCE = 0x40004;
 // empty name stops the sound that is playing. False when nothing could be played; never throws.
 bool PlaySound(const QString& name, uint32_t flags);
 
-struct Mix_Chunk;
-
-// Decodes a wave held in memory for the opened audio device, as the SDL player does; null when
-// the bytes are not a wave it can play or when the device is not open. A wave whose chunks claim
-// more bytes than it holds is refused before the decoder, which would reserve what they claim.
-Mix_Chunk* DecodeWave(const QByteArray& bytes);
+// Decodes a wave held in memory into the samples the SDL player queues (22050 Hz, 16-bit, mono);
+// empty when the bytes are not a wave it can play. A wave whose chunks claim more bytes than it
+// holds is refused before the decoder, which would reserve what they claim.
+std::vector<uint8_t> DecodeWave(const QByteArray& bytes);
 
 class TSoundPlayer {
  public:
@@ -50,12 +48,14 @@ class TRecordingSoundPlayer : public TSoundPlayer {
   bool Result = true;
 };
 
-// Plays through SDL2_mixer on one channel. Audio is opened on the first play; when that fails
-// (no sound card) every play returns false at once. Waves are decoded once and kept. Only one
-// instance should exist at a time: they share the audio device.
+// Plays through an SDL audio device, opened at the first play. A device that is lost (the sound
+// server went away) is closed and opened again at the next play; a device that cannot be opened
+// is tried again at a later play, after a delay that doubles at every failure, so that a machine
+// without sound pays SDL's probing rarely. Waves are decoded once and kept.
 class TSdlSoundPlayer : public TSoundPlayer {
  public:
   TSdlSoundPlayer();
+  // Never waits long for a sound server that hangs: the process is ending anyway.
   ~TSdlSoundPlayer() override;
   TSdlSoundPlayer(const TSdlSoundPlayer&) = delete;
   TSdlSoundPlayer& operator=(const TSdlSoundPlayer&) = delete;

@@ -10,8 +10,10 @@ namespace {
 
 // A signal handler may only write to a descriptor; the event loop reads the other end.
 int signalSockets[2] = {-1, -1};
+volatile std::sig_atomic_t requested = 0;
 
 void WriteSignal(int) {
+  requested = 1;
   const char byte = 1;
   [[maybe_unused]] const ssize_t written = ::write(signalSockets[0], &byte, 1);
 }
@@ -25,6 +27,7 @@ void OnTerminationSignal(std::function<void()> handler) {
   QObject::connect(notifier, &QSocketNotifier::activated, notifier, [handler = std::move(handler)] {
     char byte;
     [[maybe_unused]] const ssize_t read = ::read(signalSockets[1], &byte, 1);
+    requested = 0;
     handler();
   });
   struct sigaction action = {};
@@ -33,4 +36,8 @@ void OnTerminationSignal(std::function<void()> handler) {
   action.sa_flags = SA_RESTART;
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
+}
+
+bool TerminationRequested() {
+  return requested != 0;
 }

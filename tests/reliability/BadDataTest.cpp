@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <functional>
+#include <memory>
 #include <random>
 
 #include "tests/game/GameFixture.h"
@@ -137,7 +138,7 @@ TEST_F(SoundFaults, NoDeviceOrADamagedWaveIsSilenceAtOnce) {
   };
   for (const Case& c :
        {Case{"no-such-driver", "Feu"}, Case{"dummy", "HugeData"}, Case{"dummy", "RiffSizeZero"},
-        Case{"dummy", "TruncatedFeu"}, Case{"dummy", "NoSuchWave"}}) {
+        Case{"dummy", "TruncatedFeu"}, Case{"dummy", "AbsurdRate"}, Case{"dummy", "NoSuchWave"}}) {
     qputenv("SDL_AUDIODRIVER", c.driver);
     TSdlSoundPlayer player;
     QElapsedTimer clock;
@@ -148,22 +149,37 @@ TEST_F(SoundFaults, NoDeviceOrADamagedWaveIsSilenceAtOnce) {
   }
 }
 
-TEST_F(SoundFaults, ADeviceThatFailsWhilePlayingNeitherHoldsNorStopsTheGame) {
-  // The disk driver writing to a full disk: the device gives up on its first write.
-  qputenv("SDL_AUDIODRIVER", "disk");
-  qputenv("SDL_DISKAUDIOFILE", "/dev/full");
-  TSdlSoundPlayer player;
-  SetSoundPlayer(&player);
-  main->show();
-  QElapsedTimer clock;
-  clock.start();
-  main->GoClick();  // waits for the start signal, which can no longer end on its own
-  // The signal lasts 2.3 s; the wait gives up one second after that at most.
-  EXPECT_LT(clock.elapsed(), 4500);
-  FinishRace();
-  EXPECT_TRUE(main->Go->isEnabled());
-  EXPECT_EQ(ArrivalOrder.size(), HorseCount);
-  SetSoundPlayer(&sounds);
+TEST_F(SoundFaults, ADeviceThatFailsOrHangsNeitherHoldsNorStopsTheGame) {
+  struct Case {
+    const char* fault;
+    const char* variable;
+    const char* value;
+    qint64 startLimitMs;
+  };
+  // The start signal lasts 2.3 s. A lost device ends the wait at once; a device that stops
+  // taking audio, one second after the wave should have ended.
+  for (const Case& c : {Case{"lost (full disk)", "SDL_DISKAUDIOFILE", "/dev/full", 1500},
+                        Case{"hung", "SDL_DISKAUDIODELAY", "600000", 4500}}) {
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", "/dev/null");
+    qputenv(c.variable, c.value);
+    auto player = std::make_unique<TSdlSoundPlayer>();
+    SetSoundPlayer(player.get());
+    main->show();
+    QElapsedTimer clock;
+    clock.start();
+    main->GoClick();
+    EXPECT_LT(clock.elapsed(), c.startLimitMs) << c.fault;
+    FinishRace();
+    EXPECT_TRUE(main->Go->isEnabled()) << c.fault;
+    EXPECT_EQ(ArrivalOrder.size(), HorseCount) << c.fault;
+    SetSoundPlayer(&sounds);
+    // Closing a device whose audio thread is stuck must not hold the end of the program.
+    clock.restart();
+    player.reset();
+    EXPECT_LT(clock.elapsed(), 1000) << c.fault;
+    qunsetenv("SDL_DISKAUDIODELAY");
+  }
 }
 
 }  // namespace

@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
+#include <csignal>
 #include <optional>
 #include <stdexcept>
+#include <thread>
+
+#include "toolkit/Application.h"
+#include "toolkit/TerminationSignal.h"
 
 // The test waves: HIGH holds 1.5 s of a constant high level at 22050 Hz, LOW 2.3 s of a
 // constant low level at 11127 Hz (8-bit mono), CORRUPT a wave header with nothing sound behind it.
@@ -40,7 +46,7 @@ TEST(PlaySound, NeverThrows) {
 }
 
 // Each test opens the device afresh on SDL's disk driver, which takes audio at real speed and
-// writes it to a file (16-bit stereo at 22050 Hz).
+// writes it to a file (16-bit mono at 22050 Hz).
 class SdlSound : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -81,10 +87,41 @@ TEST_F(SdlSound, WaitingPlayReturnsWhenTheWaveHasEnded) {
   EXPECT_GT(seconds, 2.0);
   EXPECT_LT(seconds, 5.0);
   const std::vector<int16_t> samples = Written();
-  EXPECT_GT(samples.size(), size_t(2.0 * 22050 * 2));
+  EXPECT_GT(samples.size(), size_t(2.0 * 22050));
   const auto low =
       std::count_if(samples.begin(), samples.end(), [](int16_t s) { return s < -8000; });
-  EXPECT_GT(low, 2.0 * 22050 * 2);
+  EXPECT_GT(low, 2.0 * 22050);
+}
+
+TEST_F(SdlSound, ALostDeviceEndsTheWaitAtOnceAndTheNextSoundOpensItAgain) {
+  // A full disk: the device is lost at its first write, as when the sound server goes away.
+  qputenv("SDL_DISKAUDIOFILE", "/dev/full");
+  bool played = true;
+  EXPECT_LT(Seconds([&] { played = player_->Play("Low", SND_RESOURCE); }), 1.0);
+  EXPECT_FALSE(played);
+  // The server is back: the next sound is heard whole, and waited for.
+  qputenv("SDL_DISKAUDIOFILE", Output().toLocal8Bit());
+  EXPECT_GT(Seconds([&] { played = player_->Play("High", SND_RESOURCE); }), 1.4);
+  EXPECT_TRUE(played);
+  const std::vector<int16_t> samples = Written();
+  EXPECT_GT(std::count_if(samples.begin(), samples.end(), [](int16_t s) { return s > 8000; }),
+            1.4 * 22050);
+}
+
+TEST_F(SdlSound, SigtermEndsTheWaitAndIsStillHandledByTheLoop) {
+  std::thread terminator([] {
+    QThread::msleep(300);
+    std::raise(SIGTERM);
+  });
+  bool played = true;
+  const double seconds = Seconds([&] { played = player_->Play("Low", SND_RESOURCE); });
+  terminator.join();
+  EXPECT_FALSE(played);
+  EXPECT_LT(seconds, 1.0);  // the wave lasts 2.3 s
+  EXPECT_TRUE(TerminationRequested());
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(Application->Terminated());
+  EXPECT_FALSE(TerminationRequested());
 }
 
 TEST_F(SdlSound, BackgroundPlayReturnsAtOnceAndTheNextReplacesIt) {
@@ -119,7 +156,7 @@ TEST_F(SdlSound, WavesThatCannotBePlayedGiveFalse) {
   EXPECT_TRUE(player_->Play("", SND_RESOURCE));
 }
 
-TEST(SdlSoundWithoutDevice, FailsQuietlyWithoutWaiting) {
+TEST(SdlSoundWithoutDevice, FailsQuietlyWithoutWaitingAndTriesAgainLater) {
   qputenv("SDL_AUDIODRIVER", "no-such-driver");
   TSdlSoundPlayer player;
   QElapsedTimer clock;
@@ -128,5 +165,9 @@ TEST(SdlSoundWithoutDevice, FailsQuietlyWithoutWaiting) {
   EXPECT_FALSE(player.Play("Low", SND_RESOURCE | SND_ASYNC));
   EXPECT_FALSE(player.Play("Low", SND_RESOURCE));
   EXPECT_LT(clock.elapsed(), 500);
+  // A device that appears is not probed for at every sound, but found a moment later.
   qputenv("SDL_AUDIODRIVER", "dummy");
+  EXPECT_FALSE(player.Play("Low", SND_RESOURCE | SND_ASYNC));
+  QThread::msleep(1100);
+  EXPECT_TRUE(player.Play("Low", SND_RESOURCE | SND_ASYNC));
 }
