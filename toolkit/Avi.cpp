@@ -101,6 +101,7 @@ struct THeaders {
 };
 
 void ReadStream(TBytes strl, int index, THeaders& headers) {
+  // Every chunk of the list must fit, not only the two read here.
   ForEachChunk(strl, QStringLiteral("strl"), [](uint32_t, TBytes) {});
   const auto strh = FindRiffChunk(strl, Fourcc("strh"));
   const auto strf = FindRiffChunk(strl, Fourcc("strf"));
