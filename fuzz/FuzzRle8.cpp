@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "toolkit/Avi.h"
 #include "toolkit/EToolkitError.h"
+#include "toolkit/Rle8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 4) return 0;

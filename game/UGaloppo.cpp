@@ -162,14 +162,7 @@ void TMain::FormCreate() {
   StringGrid1->SetCell(0, 1, QStringLiteral("J2"));
   SceneBitmap = TBitmap(BackgroundBitmap.Image().copy());
   for (int f = 1; f <= GallopFrameCount; ++f) {
-    for (int h = 1; h <= HorseCount; ++h) {
-      TBitmap frame(73, 60);
-      TCanvas(frame.Image())
-          .CopyRect({0, 0, 73, 60}, SpriteSheet, {73 * (f - 1), 60 * (h - 1), 73 * f, 60 * h});
-      frame.Transparent = true;
-      frame.TransparentColor = frame.Pixel(1, 1);
-      HorseFrames[h][f] = frame;
-    }
+    for (int h = 1; h <= HorseCount; ++h) HorseFrames[h][f] = HorseFrame(SpriteSheet, h, f);
   }
   for (int k = 1; k <= HorseCount; ++k) {
     for (TComboBox* choice : {Choix1, Choix2, Choix3}) {
@@ -177,6 +170,16 @@ void TMain::FormCreate() {
     }
   }
   Recommencer1Click();
+}
+
+TBitmap HorseFrame(const TBitmap& sheet, int horse, int frame) {
+  TBitmap cell(73, 60);
+  TCanvas(cell.Image())
+      .CopyRect({0, 0, 73, 60}, sheet,
+                {73 * (frame - 1), 60 * (horse - 1), 73 * frame, 60 * horse});
+  cell.Transparent = true;
+  cell.TransparentColor = cell.Pixel(1, 1);
+  return cell;
 }
 
 void TMain::FormPaint() {

@@ -48,6 +48,10 @@ extern TBitmap PortraitSheet;
 extern TOneBased<TOneBased<TBitmap, GallopFrameCount>, HorseCount> HorseFrames;
 extern const TBitmap* ItemBitmap;
 
+// The sprite sheet's cell of `horse` in gallop `frame`, keyed on the cell's own field colour,
+// which it reads inside the cell's edge.
+TBitmap HorseFrame(const TBitmap& sheet, int horse, int frame);
+
 // The game window: the track, the betting panel, the race and the right-click menu.
 class TMain : public TSurfaceWindow {
   Q_OBJECT

@@ -74,15 +74,3 @@ bool TApplication::eventFilter(QObject* watched, QEvent* event) {
   if (watched == mainForm_ && event->type() == QEvent::Close) Terminate();
   return QObject::eventFilter(watched, event);
 }
-
-void RunGuarded(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const std::exception& error) {
-    if (Application) {
-      Application->ShowException(error);
-    } else {
-      throw;
-    }
-  }
-}

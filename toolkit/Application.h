@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "toolkit/HintMachinery.h"
+#include "toolkit/RunGuarded.h"
 
 // The application object: brings up the toolkit, owns the program's windows, shows modal
 // windows, runs the event loop and reports toolkit errors in its default error dialog.
@@ -82,7 +83,3 @@ class TApplication : public QObject {
 };
 
 extern TApplication* Application;
-
-// Runs an event handler; a toolkit error it raises goes to the error dialog instead of through
-// the event loop.
-void RunGuarded(const std::function<void()>& handler);

@@ -2,10 +2,11 @@
 
 #include <QString>
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 #include "toolkit/EToolkitError.h"
+#include "toolkit/Riff.h"
+#include "toolkit/Rle8.h"
 
 namespace {
 
@@ -13,53 +14,20 @@ namespace {
   throw EToolkitError(QStringLiteral("AVI invalide : %1").arg(what).toStdString());
 }
 
-[[noreturn]] void FailRle(const QString& what) {
-  throw EToolkitError(QStringLiteral("RLE8 : %1").arg(what).toStdString());
-}
-
-using TBytes = std::span<const uint8_t>;
-
-constexpr uint32_t Fourcc(const char (&text)[5]) {
-  return uint32_t(uint8_t(text[0])) | uint32_t(uint8_t(text[1])) << 8 |
-         uint32_t(uint8_t(text[2])) << 16 | uint32_t(uint8_t(text[3])) << 24;
-}
-
-QString FourccText(uint32_t id) {
-  QString text;
-  for (int i = 0; i < 4; ++i) {
-    const char c = char((id >> (8 * i)) & 0xFF);
-    text += (c >= 0x20 && c < 0x7F) ? QChar(c) : QChar('?');
-  }
-  return text;
-}
-
-uint32_t U32(TBytes bytes, size_t at) {
-  return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 | uint32_t(bytes[at + 2]) << 16 |
-         uint32_t(bytes[at + 3]) << 24;
-}
-
-uint16_t U16(TBytes bytes, size_t at) {
-  return uint16_t(bytes[at] | bytes[at + 1] << 8);
-}
-
 // Calls visit(id, body) for each chunk of a chunk list; a LIST chunk's body starts with its type.
 template <class Visit>
 void ForEachChunk(TBytes data, const QString& where, Visit&& visit) {
-  size_t pos = 0;
-  while (pos < data.size()) {
-    if (data.size() - pos < 8)
-      Fail(QStringLiteral("en-tête de bloc tronqué dans « %1 »").arg(where));
-    const uint32_t id = U32(data, pos);
-    const uint32_t size = U32(data, pos + 4);
-    if (size > data.size() - pos - 8) {
-      Fail(QStringLiteral("le bloc « %1 » de %2 octets dépasse la fin de « %3 »")
-               .arg(FourccText(id))
-               .arg(size)
-               .arg(where));
-    }
-    visit(id, data.subspan(pos + 8, size));
-    // Chunks are padded to even size; a writer may leave out the pad of the last one.
-    pos = std::min<size_t>(pos + 8 + size + (size & 1), data.size());
+  TRiffWalk walk(data);
+  while (const auto chunk = walk.Next()) visit(chunk->Id, chunk->Body);
+  const TRiffFault& fault = walk.Fault();
+  if (fault.Kind == TRiffFault::TKind::TruncatedHeader) {
+    Fail(QStringLiteral("en-tête de bloc tronqué dans « %1 »").arg(where));
+  }
+  if (fault.Kind == TRiffFault::TKind::ChunkOverrun) {
+    Fail(QStringLiteral("le bloc « %1 » de %2 octets dépasse la fin de « %3 »")
+             .arg(FourccText(fault.Id))
+             .arg(fault.Size)
+             .arg(where));
   }
 }
 
@@ -71,7 +39,7 @@ struct TList {
 std::optional<TList> AsList(uint32_t id, TBytes body) {
   if (id != Fourcc("LIST") && id != Fourcc("RIFF")) return std::nullopt;
   if (body.size() < 4) Fail(QStringLiteral("liste sans type"));
-  return TList{U32(body, 0), body.subspan(4)};
+  return TList{ReadLe32(body, 0), body.subspan(4)};
 }
 
 struct TVideoFormat {
@@ -83,17 +51,17 @@ struct TVideoFormat {
 
 TVideoFormat ReadBitmapInfo(TBytes strf) {
   if (strf.size() < 40) Fail(QStringLiteral("« strf » trop court pour un BITMAPINFOHEADER"));
-  const uint32_t headerSize = U32(strf, 0);
+  const uint32_t headerSize = ReadLe32(strf, 0);
   if (headerSize < 40 || headerSize > strf.size()) {
     Fail(QStringLiteral("taille d'en-tête d'image %1 incohérente").arg(headerSize));
   }
-  const auto width = int32_t(U32(strf, 4));
-  const auto height = int32_t(U32(strf, 8));
-  const uint16_t bitCount = U16(strf, 14);
-  const uint32_t compression = U32(strf, 16);
-  const uint32_t colorsUsed = U32(strf, 32);
-  if (width < 1 || height < 1 || width > kAviMaxSide || height > kAviMaxSide) {
-    Fail(QStringLiteral("dimensions %1×%2 hors de 1..%3").arg(width).arg(height).arg(kAviMaxSide));
+  const auto width = int32_t(ReadLe32(strf, 4));
+  const auto height = int32_t(ReadLe32(strf, 8));
+  const uint16_t bitCount = ReadLe16(strf, 14);
+  const uint32_t compression = ReadLe32(strf, 16);
+  const uint32_t colorsUsed = ReadLe32(strf, 32);
+  if (width < 1 || height < 1 || width > AviMaxSide || height > AviMaxSide) {
+    Fail(QStringLiteral("dimensions %1×%2 hors de 1..%3").arg(width).arg(height).arg(AviMaxSide));
   }
   if (bitCount != 8) Fail(QStringLiteral("%1 bits par pixel au lieu de 8").arg(bitCount));
   if (compression != 0 && compression != 1) {
@@ -133,25 +101,18 @@ struct THeaders {
 };
 
 void ReadStream(TBytes strl, int index, THeaders& headers) {
-  TBytes strh;
-  std::optional<TBytes> strf;
-  bool haveStrh = false;
-  ForEachChunk(strl, QStringLiteral("strl"), [&](uint32_t id, TBytes body) {
-    if (id == Fourcc("strh") && !haveStrh) {
-      strh = body;
-      haveStrh = true;
-    } else if (id == Fourcc("strf") && !strf) {
-      strf = body;
-    }
-  });
-  if (!haveStrh) Fail(QStringLiteral("flux %1 sans « strh »").arg(index));
-  if (strh.size() < 36) Fail(QStringLiteral("« strh » du flux %1 trop court").arg(index));
-  if (U32(strh, 0) != Fourcc("vids") || headers.VideoStream >= 0) return;
+  // Every chunk of the list must fit, not only the two read here.
+  ForEachChunk(strl, QStringLiteral("strl"), [](uint32_t, TBytes) {});
+  const auto strh = FindRiffChunk(strl, Fourcc("strh"));
+  const auto strf = FindRiffChunk(strl, Fourcc("strf"));
+  if (!strh) Fail(QStringLiteral("flux %1 sans « strh »").arg(index));
+  if (strh->size() < 36) Fail(QStringLiteral("« strh » du flux %1 trop court").arg(index));
+  if (ReadLe32(*strh, 0) != Fourcc("vids") || headers.VideoStream >= 0) return;
   if (!strf) Fail(QStringLiteral("flux vidéo %1 sans « strf »").arg(index));
   headers.VideoStream = index;
   headers.Format = ReadBitmapInfo(*strf);
-  const uint32_t scale = U32(strh, 20);
-  const uint32_t rate = U32(strh, 24);
+  const uint32_t scale = ReadLe32(*strh, 20);
+  const uint32_t rate = ReadLe32(*strh, 24);
   if (scale != 0 && rate != 0) headers.StreamMicroSecPerFrame = int64_t(scale) * 1000000 / rate;
 }
 
@@ -162,10 +123,10 @@ THeaders ReadHeaders(TBytes hdrl) {
     if (id == Fourcc("avih") && !headers.HaveMain) {
       if (body.size() < 40) Fail(QStringLiteral("« avih » trop court"));
       headers.HaveMain = true;
-      headers.MicroSecPerFrame = U32(body, 0);
-      headers.TotalFrames = U32(body, 16);
-      headers.Width = U32(body, 32);
-      headers.Height = U32(body, 36);
+      headers.MicroSecPerFrame = ReadLe32(body, 0);
+      headers.TotalFrames = ReadLe32(body, 16);
+      headers.Width = ReadLe32(body, 32);
+      headers.Height = ReadLe32(body, 36);
     } else if (const auto list = AsList(id, body); list && list->Type == Fourcc("strl")) {
       ReadStream(list->Content, streams++, headers);
     }
@@ -180,10 +141,10 @@ THeaders ReadHeaders(TBytes hdrl) {
              .arg(format.Width)
              .arg(format.Height));
   }
-  if (headers.TotalFrames > uint32_t(kAviMaxFrames)) {
+  if (headers.TotalFrames > uint32_t(AviMaxFrames)) {
     Fail(QStringLiteral("%1 images annoncées, au plus %2")
              .arg(headers.TotalFrames)
-             .arg(kAviMaxFrames));
+             .arg(AviMaxFrames));
   }
   if (headers.MicroSecPerFrame == 0) headers.MicroSecPerFrame = headers.StreamMicroSecPerFrame;
   if (headers.MicroSecPerFrame == 0) Fail(QStringLiteral("cadence d'images nulle"));
@@ -227,10 +188,10 @@ class TFrameDecoder {
  private:
   void AddFrame(TBytes body) {
     const int number = int(frames_.size()) + 1;
-    if (number > kAviMaxFrames) Fail(QStringLiteral("plus de %1 images").arg(kAviMaxFrames));
+    if (number > AviMaxFrames) Fail(QStringLiteral("plus de %1 images").arg(AviMaxFrames));
     const int64_t pixels = int64_t(format_.Width) * format_.Height;
-    if (pixels * number > kAviMaxTotalPixels) {
-      Fail(QStringLiteral("l'animation dépasse %1 pixels au total").arg(kAviMaxTotalPixels));
+    if (pixels * number > AviMaxTotalPixels) {
+      Fail(QStringLiteral("l'animation dépasse %1 pixels au total").arg(AviMaxTotalPixels));
     }
     // An empty chunk repeats the previous frame.
     if (body.empty() && !frames_.empty()) {
@@ -292,96 +253,14 @@ class TFrameDecoder {
 
 }  // namespace
 
-void DecodeRle8(std::span<const uint8_t> data, int width, int height, int paletteSize,
-                std::vector<uint8_t>& indices) {
-  if (width < 1 || height < 1 || indices.size() != size_t(width) * size_t(height)) {
-    FailRle(QStringLiteral("tampon de %1 pixels pour une image %2×%3")
-                .arg(indices.size())
-                .arg(width)
-                .arg(height));
-  }
-  const auto need = [&](size_t pos, size_t count) {
-    if (data.size() - pos < count)
-      FailRle(QStringLiteral("données tronquées à l'octet %1").arg(pos));
-  };
-  const auto checkColour = [&](uint8_t value) {
-    if (value >= paletteSize) {
-      FailRle(QStringLiteral("couleur %1 hors de la palette de %2").arg(value).arg(paletteSize));
-    }
-  };
-  size_t pos = 0;
-  int x = 0;
-  int y = 0;
-  for (;;) {
-    if (pos >= data.size()) FailRle(QStringLiteral("pas de marque de fin d'image"));
-    need(pos, 2);
-    const uint8_t count = data[pos];
-    const uint8_t code = data[pos + 1];
-    pos += 2;
-    if (count > 0) {
-      if (y >= height || count > width - x) {
-        FailRle(
-            QStringLiteral("une suite de %1 pixels déborde en (%2, %3)").arg(count).arg(x).arg(y));
-      }
-      checkColour(code);
-      std::memset(&indices[size_t(y) * size_t(width) + size_t(x)], code, count);
-      x += count;
-      continue;
-    }
-    switch (code) {
-      case 0:  // end of line
-        if (y >= height) FailRle(QStringLiteral("fin de ligne au-delà de la dernière ligne"));
-        x = 0;
-        ++y;
-        break;
-      case 1:  // end of bitmap
-        return;
-      case 2: {  // delta: the skipped pixels keep the previous frame's value
-        need(pos, 2);
-        const int dx = data[pos];
-        const int dy = data[pos + 1];
-        pos += 2;
-        if (dx > width - x || dy > height - y) {
-          FailRle(QStringLiteral("déplacement (%1, %2) hors de l'image depuis (%3, %4)")
-                      .arg(dx)
-                      .arg(dy)
-                      .arg(x)
-                      .arg(y));
-        }
-        x += dx;
-        y += dy;
-        break;
-      }
-      default: {  // absolute run, padded to a 16-bit boundary
-        const int length = code;
-        need(pos, size_t(length + (length & 1)));
-        if (y >= height || length > width - x) {
-          FailRle(QStringLiteral("une suite absolue de %1 pixels déborde en (%2, %3)")
-                      .arg(length)
-                      .arg(x)
-                      .arg(y));
-        }
-        uint8_t* target = &indices[size_t(y) * size_t(width) + size_t(x)];
-        for (int i = 0; i < length; ++i) {
-          checkColour(data[pos + size_t(i)]);
-          target[i] = data[pos + size_t(i)];
-        }
-        pos += size_t(length + (length & 1));
-        x += length;
-        break;
-      }
-    }
-  }
-}
-
 TAviMovie ReadAvi(const QByteArray& data) {
   const TBytes all(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()));
   if (all.size() < 12)
     Fail(QStringLiteral("%1 octets, trop court pour un en-tête RIFF").arg(all.size()));
-  if (U32(all, 0) != Fourcc("RIFF") || U32(all, 8) != Fourcc("AVI ")) {
+  if (ReadLe32(all, 0) != Fourcc("RIFF") || ReadLe32(all, 8) != Fourcc("AVI ")) {
     Fail(QStringLiteral("ce n'est pas un fichier RIFF « AVI »"));
   }
-  const uint32_t riffSize = U32(all, 4);
+  const uint32_t riffSize = ReadLe32(all, 4);
   if (riffSize < 4) Fail(QStringLiteral("taille RIFF %1 trop petite").arg(riffSize));
   if (riffSize > all.size() - 8) {
     Fail(QStringLiteral("la taille RIFF %1 dépasse les %2 octets présents")

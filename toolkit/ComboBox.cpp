@@ -9,7 +9,7 @@
 #include <QStyledItemDelegate>
 #include <cmath>
 
-#include "toolkit/Application.h"
+#include "toolkit/RunGuarded.h"
 
 // Lets the opened list paint its items through the drop-down's item painter.
 class TComboBoxDelegate : public QStyledItemDelegate {

@@ -3,10 +3,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "toolkit/Application.h"
+#include "toolkit/Canvas.h"
 #include "toolkit/EToolkitError.h"
 #include "toolkit/Jpeg.h"
 #include "toolkit/Resources.h"
+#include "toolkit/RunGuarded.h"
 #include "toolkit/SurfaceWindow.h"
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {}
@@ -27,6 +28,10 @@ void TImage::SetPictureName(const QString& name) {
 void TImage::paintEvent(QPaintEvent*) {
   if (qobject_cast<TSurfaceWindow*>(parentWidget())) return;
   QPainter(this).drawImage(0, 0, Picture.Image());
+}
+
+void TImage::ComposeOn(TCanvas& canvas) const {
+  if (isVisible() && !Picture.Empty()) canvas.Draw(x(), y(), Picture);
 }
 
 void TImage::mousePressEvent(QMouseEvent* event) {

@@ -5,11 +5,12 @@
 #include <functional>
 
 #include "toolkit/Bitmap.h"
+#include "toolkit/GraphicControl.h"
 
 // A picture control. On a surface window it is a graphic control: the window composes the
 // picture into its own surface, so drawing done on the window later lies above it. Elsewhere it
 // paints itself. Mouse presses it does not use go on to its parent.
-class TImage : public QWidget {
+class TImage : public QWidget, public TGraphicControl {
   Q_OBJECT
   Q_PROPERTY(QString PictureName READ PictureName WRITE SetPictureName)
 
@@ -22,6 +23,8 @@ class TImage : public QWidget {
 
   TBitmap Picture;
   std::function<void()> OnClick;
+
+  void ComposeOn(TCanvas& canvas) const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -14,16 +14,16 @@ namespace {
 
 // A corrupt header may announce any size up to 65500 x 65500, which would be allocated and
 // filled in full; the program's pictures are far below this.
-constexpr unsigned long kMaxPixels = 1ul << 24;
+constexpr unsigned long MaxPixels = 1ul << 24;
 
-struct ErrorManager {
+struct TErrorManager {
   jpeg_error_mgr base;
   std::jmp_buf jump;
   char message[JMSG_LENGTH_MAX];
 };
 
 [[noreturn]] void OnError(j_common_ptr info) {
-  auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+  auto* manager = reinterpret_cast<TErrorManager*>(info->err);
   info->err->format_message(info, manager->message);
   std::longjmp(manager->jump, 1);
 }
@@ -37,7 +37,7 @@ void OnMessage(j_common_ptr info, int level) {
 // destructor. Returns false with `message` filled on failure.
 bool Decode(const unsigned char* bytes, unsigned long size, QImage& image, char* message) {
   jpeg_decompress_struct info;
-  ErrorManager errors;
+  TErrorManager errors;
   info.err = jpeg_std_error(&errors.base);
   errors.base.error_exit = OnError;
   errors.base.emit_message = OnMessage;
@@ -49,7 +49,7 @@ bool Decode(const unsigned char* bytes, unsigned long size, QImage& image, char*
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, bytes, size);
   jpeg_read_header(&info, TRUE);
-  if (static_cast<unsigned long>(info.image_width) * info.image_height > kMaxPixels) {
+  if (static_cast<unsigned long>(info.image_width) * info.image_height > MaxPixels) {
     std::snprintf(message, JMSG_LENGTH_MAX, "%u x %u pixels, too large", info.image_width,
                   info.image_height);
     jpeg_destroy_decompress(&info);

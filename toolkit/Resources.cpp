@@ -7,12 +7,12 @@
 
 namespace {
 
-const QString kRoot = QStringLiteral(":/res");
+const QString Root = QStringLiteral(":/res");
 
 QString FindPath(const QString& name) {
-  const QStringList entries = QDir(kRoot).entryList(QDir::Files);
+  const QStringList entries = QDir(Root).entryList(QDir::Files);
   for (const QString& entry : entries) {
-    if (entry.compare(name, Qt::CaseInsensitive) == 0) return kRoot + '/' + entry;
+    if (entry.compare(name, Qt::CaseInsensitive) == 0) return Root + '/' + entry;
   }
   return {};
 }

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "toolkit/Application.h"
+#include "toolkit/RunGuarded.h"
 
 TSpeedButton::TSpeedButton(QWidget* parent) : QAbstractButton(parent) {
   setFocusPolicy(Qt::NoFocus);

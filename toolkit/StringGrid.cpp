@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "toolkit/Application.h"
 #include "toolkit/EToolkitError.h"
+#include "toolkit/RunGuarded.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "toolkit/Image.h"
+#include "toolkit/GraphicControl.h"
 
 void TDrawnArea::Add(const QRect& rect) {
   if (rect.isEmpty()) return;
@@ -21,7 +21,7 @@ void TDrawnArea::Add(const QRect& rect) {
       return;
     }
   }
-  if (count_ < kRoom) {
+  if (count_ < Room) {
     rects_[size_t(count_++)] = rect;
     return;
   }
@@ -54,17 +54,20 @@ void TSurfaceWindow::ShowDrawingNow() {
   if (!drawnSincePaint_.IsEmpty()) repaint(drawnSincePaint_.Region());
 }
 
+// A hidden window gets its resize event only when shown; drawing before that must not be lost.
+// Handlers draw many times a tick, so only a new size refits here; paints also follow a change
+// of pixel density.
 TCanvas& TSurfaceWindow::Canvas() {
-  FitSurface();
+  if (size() != fittedSize_) FitSurface();
   return canvas_;
 }
 
-// A hidden window gets its resize event only when shown; drawing before that must not be lost.
 void TSurfaceWindow::FitSurface() {
   // The surface follows the screen's pixel density, so that what we draw at full density
   // (text) stays sharp on a high-density screen.
   const qreal ratio = devicePixelRatioF();
   const QSize pixels = (QSizeF(size()) * ratio).toSize();
+  fittedSize_ = size();
   if (surface_.size() == pixels && surface_.devicePixelRatio() == ratio) return;
   QImage fitted(pixels, QImage::Format_RGB32);
   fitted.setDevicePixelRatio(ratio);
@@ -102,8 +105,8 @@ void TSurfaceWindow::DrawSurface(QPainter& painter, const QRect& to, const QRect
 
 void TSurfaceWindow::ComposePictures() {
   for (QObject* child : children()) {
-    auto* image = qobject_cast<TImage*>(child);
-    if (!image || !image->isVisible() || image->Picture.Empty()) continue;
-    canvas_.Draw(image->x(), image->y(), image->Picture);
+    if (const auto* control = dynamic_cast<const TGraphicControl*>(child)) {
+      control->ComposeOn(canvas_);
+    }
   }
 }

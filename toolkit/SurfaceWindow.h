@@ -21,8 +21,8 @@ class TDrawnArea {
   bool IsEmpty() const { return count_ == 0 && rest_.isEmpty(); }
 
  private:
-  static constexpr int kRoom = 32;
-  std::array<QRect, kRoom> rects_;
+  static constexpr int Room = 32;
+  std::array<QRect, Room> rects_;
   int count_ = 0;
   QRegion rest_;
 };
@@ -56,6 +56,7 @@ class TSurfaceWindow : public QWidget {
   void ComposePictures();
 
   QImage surface_;
+  QSize fittedSize_;
   TCanvas canvas_;
   TDrawnArea drawnSincePaint_;
   bool repainting_ = false;

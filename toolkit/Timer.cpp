@@ -1,7 +1,7 @@
 #include "toolkit/Timer.h"
 
-#include "toolkit/Application.h"
 #include "toolkit/EToolkitError.h"
+#include "toolkit/RunGuarded.h"
 
 TTimer::TTimer(QObject* parent) : QObject(parent) {
   // The default coarse timers may fire up to 5 % early, which a race would show.

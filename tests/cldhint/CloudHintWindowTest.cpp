@@ -42,8 +42,8 @@ class CloudHintWindow : public ::testing::Test {
   }
   ~CloudHintWindow() override { Application->SetMainForm(nullptr); }
 
-  void Activate(const QString& text, QPoint cursor = {10, 10}) {
-    RandSeed = Seed;
+  void Activate(const QString& text, QPoint cursor = {10, 10}, uint32_t seed = Seed) {
+    RandSeed = seed;
     window.Cursor = cursor;
     window.ActivateHint({}, text);
   }
@@ -171,11 +171,11 @@ TEST_F(CloudHintWindow, BuildsTheSameCloudForASeedAndPlacesItAtTheCursorsCorner)
     TRect body;
   };
   const Case cases[] = {
-      {"top left",
-       {10, 10},
+      {"top left, from the lowest row that extends down",
+       {10, 76},
        true,
        true,
-       {10, 10},
+       {10, 76},
        {{4, 8, 4, 8}, {7, 15, 9, 17}, {10, 22, 14, 26}, {14, 30, 18, 34}},
        {0, 40, 46, 67}},
       {"top right",
@@ -185,11 +185,11 @@ TEST_F(CloudHintWindow, BuildsTheSameCloudForASeedAndPlacesItAtTheCursorsCorner)
        {744, 10},
        {{42, 8, 42, 8}, {37, 15, 39, 17}, {32, 22, 36, 26}, {28, 30, 32, 34}},
        {0, 40, 46, 67}},
-      {"bottom left",
-       {10, 790},
+      {"bottom left, from the highest row that extends up",
+       {10, 77},
        true,
        false,
-       {10, 723},
+       {10, 10},
        {{4, 59, 4, 59}, {7, 50, 9, 52}, {10, 41, 14, 45}, {14, 33, 18, 37}},
        {0, 0, 46, 27}},
       {"bottom right",
@@ -318,9 +318,9 @@ TEST_F(CloudHintWindow, MaxClubCapsTheRadiiOnlyAboveOne) {
     }
   }
   hint->SetMaxClub(5);
-  Activate("Partir");
+  Activate("Partir", {10, 10}, 2);
   for (const TClub& club : window.Clubs()) EXPECT_EQ(club.Radius, 5);
-  EXPECT_EQ(window.Clubs().size(), 12u);
+  EXPECT_EQ(window.Clubs().size(), 13u);  // the last step ends exactly where the walk ends
   EXPECT_EQ(window.Bounds(), (TRect{-5, -5, 36, 57}));
 }
 

@@ -24,13 +24,13 @@ class GameTest : public ::testing::Test {
     SetSoundPlayer(nullptr);
   }
 
-  // Drives the two timers as real time would order them, 80 and 90 ms apart, until the race
-  // ends; `afterTick` runs after every tick. Returns the number of advance ticks.
+  // Drives the two timers, 80 and 90 ms apart as real time would order them, until the race ends
+  // or fails at 2,000 advance ticks; `afterTick` runs after every tick. Returns the advance ticks.
   int FinishRace(const std::function<void()>& afterTick = {}) {
     int advance = 0;
     int nextAdvance = 80;
     int nextAnimation = 90;
-    while (!main->Go->isEnabled()) {
+    while (!main->Go->isEnabled() && advance <= 2000) {
       if (nextAdvance <= nextAnimation) {
         main->TimerAvancerTimer();
         ++advance;
@@ -40,8 +40,8 @@ class GameTest : public ::testing::Test {
         nextAnimation += 90;
       }
       if (afterTick) afterTick();
-      if (advance > 2000) break;
     }
+    EXPECT_TRUE(main->Go->isEnabled()) << "the race never ends";
     return advance;
   }
 

@@ -60,10 +60,8 @@ TEST_F(Soak, ManyRacesKeepEveryRuleAndTheTotalsAndDoNotGrowInMemory) {
   for (int race = 1; race <= races; ++race) {
     RandSeed = dice();
     PlaceBets(dice);
-    const QString bet1 = main->StringGrid1->Cell(1, 0) + main->StringGrid1->Cell(2, 0) +
-                         main->StringGrid1->Cell(3, 0);
-    const QString bet2 = main->StringGrid1->Cell(1, 1) + main->StringGrid1->Cell(2, 1) +
-                         main->StringGrid1->Cell(3, 1);
+    const QString bet1 = main->PlayerBet(0);
+    const QString bet2 = main->PlayerBet(1);
     ASSERT_TRUE(RunRace(dice, watch)) << "race " << race << " seed " << RandSeed;
     EXPECT_EQ(main->LabelCh1->text(), bet1);
     EXPECT_EQ(main->LabelCh2->text(), bet2);

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "toolkit/EToolkitError.h"
+#include "toolkit/Rle8.h"
 
 namespace {
 
@@ -324,7 +325,7 @@ TEST(Avi, RejectsEveryTruncation) {
 }
 
 TEST(Avi, CapsTheFrameCount) {
-  const QByteArray frames = Chunk("00dc", Hex(kFrame1)) + Chunk("00dc", {}).repeated(kAviMaxFrames);
+  const QByteArray frames = Chunk("00dc", Hex(kFrame1)) + Chunk("00dc", {}).repeated(AviMaxFrames);
   const std::string message = ErrorOf(Movie({}, Strf(4, 3, 1, 4), frames, 0));
   EXPECT_NE(message.find("plus de 10000 images"), std::string::npos) << message;
 }
