@@ -1,15 +1,14 @@
 """The game in a Wayland session (weston, nested in Xvfb through its x11 back-end, with its kiosk
-shell, which centres each window, and XWayland): with both displays offered it runs on X11
-through XWayland and its hint is a shaped X window; forced onto native Wayland, its hint is
-still a cloud: the track shows through all around it, nothing of an earlier hint is left, and a
-click at the pointer passes through it to the game."""
+shell, which asks every window to fill the output, and XWayland): with both displays offered it
+runs on X11 through XWayland and its hint is a shaped X window; forced onto native Wayland, its
+hint is still a cloud: the track shows through all around it, nothing of an earlier hint is
+left, and a click at the pointer passes through it to the game."""
 
 from desktop import Desktop, bounds, check, scenario, wait_until
 
 WIDTH, HEIGHT = 1024, 768
-MAIN = (112, 84)  # the 800 x 600 main window, centred by the kiosk shell
-GO = (MAIN[0] + 39, MAIN[1] + 31)
 AQUA = (0, 255, 255)
+PARKED = (WIDTH - 40, 8)  # where the pointer waits, clear of every window's picture
 
 
 def on_weston(desktop, x, y):
@@ -19,22 +18,74 @@ def on_weston(desktop, x, y):
     desktop.move(x, y)
 
 
+def on_xwayland(desktop, xwayland, x, y):
+    """A move over an X window, repeated until XWayland has the pointer there: a busy weston
+    may drop a step."""
+    def there():
+        on_weston(desktop, x, y)
+        return f"x:{x} y:{y} " in desktop.run("xdotool", "getmouselocation", display=xwayland)
+    wait_until(there, 5, f"the pointer at {x},{y} in XWayland")
+
+
+def shown_through_xwayland(desktop, xwayland, name, size, pointer):
+    """The X window `name`, once weston shows its picture of `size` where XWayland has the
+    window (XWayland's root coordinates are weston's): it takes the pointer only then. The
+    kiosk shell stretches an X window over the output whatever its size hints, and the game
+    draws at its top-left; weston 10 leaves it where its own size was centred, weston 14 moves
+    it to the origin, sometimes after XWayland has mapped it."""
+    def shown():
+        window = desktop.window_named(name, display=xwayland)
+        at = window and window_on_screen(desktop.screenshot(name), size, [cursor(*pointer)])
+        return window if at and at == (window.x, window.y) else None
+    return wait_until(shown, 15, f"the {name} window of XWayland on weston's screen")
+
+
 def through_xwayland(desktop, wayland, xwayland):
+    on_weston(desktop, *PARKED)
     game = desktop.start_tierce(DISPLAY=xwayland, WAYLAND_DISPLAY=wayland)
-    wait_until(lambda: desktop.window_named("Splash", display=xwayland), 15,
-               "the splash as a window of XWayland")
-    on_weston(desktop, WIDTH // 2, HEIGHT // 2)
-    desktop.click(WIDTH // 2, HEIGHT // 2)
-    main = wait_until(lambda: desktop.window_named("Main", display=xwayland), 15,
-                      "the main window as a window of XWayland")
-    # XWayland's root coordinates are weston's.
-    on_weston(desktop, main.x + 39, main.y + 31)
+    splash = shown_through_xwayland(desktop, xwayland, "Splash", (344, 249), PARKED)
+    picture = (splash.x + 172, splash.y + 124)
+    on_xwayland(desktop, xwayland, *picture)
+    desktop.click(*picture)
+    main = shown_through_xwayland(desktop, xwayland, "Main", (800, 600), picture)
+    on_xwayland(desktop, xwayland, main.x + 39, main.y + 31)
     hint = wait_until(lambda: next((w for w in desktop.windows(xwayland)
                                     if "TOOLTIP" in w.type), None), 5, "the hint over Go")
     check(hint.override_redirect and hint.shape and hint.shape[0] < hint.width,
           f"the hint is not a shaped tooltip: {vars(hint)}")
     game.terminate()
     check(game.wait(10) == 0, f"the game ended with status {game.returncode}")
+
+
+def cursor(x, y):
+    """The box that weston's pointer at x, y covers on its screen."""
+    return (x - 8, y - 8, x + 32, y + 32)
+
+
+def window_on_screen(shot, size, ignore):
+    """The top-left corner of the game's window of `size` on weston's screen, or None. Asked to
+    fill the output, Qt 6.4 keeps the window's fixed size and weston centres it on black; Qt 6.8
+    and X windows take the whole output or more, and the game draws at their top-left on the
+    window's plain background. Either way the window is the box of what is neither black nor the
+    colour of the screen's bottom-right pixel, but for the boxes `ignore` (the pointer)."""
+    plain = {bytes(3), bytes(shot.pixel(WIDTH - 1, HEIGHT - 1))}
+    rows = [bytearray(shot.raw[3 * y * shot.width:3 * (y * shot.width + WIDTH)])
+            for y in range(HEIGHT)]
+    for left, top, right, bottom in ignore:
+        left, right = max(left, 0), min(right, WIDTH)
+        for y in range(max(top, 0), min(bottom, HEIGHT)):
+            rows[y][3 * left:3 * right] = bytes(3) * (right - left)
+
+    def drawn(row, columns):
+        return next((x for x in columns if bytes(row[3 * x:3 * x + 3]) not in plain), None)
+    lefts = {y: drawn(row, range(WIDTH)) for y, row in enumerate(rows)}
+    ys = [y for y, x in lefts.items() if x is not None]
+    if not ys:
+        return None
+    left = min(lefts[y] for y in ys)
+    right = max(drawn(rows[y], reversed(range(WIDTH))) for y in ys)
+    box = (left, ys[0], right + 1 - left, ys[-1] + 1 - ys[0])
+    return box[:2] if box[2:] == size else None
 
 
 def settled(desktop, name, ignore):
@@ -48,7 +99,7 @@ def settled(desktop, name, ignore):
     return shots[-1]
 
 
-def check_cloud(desktop, track, name, ignore):
+def check_cloud(desktop, track, go, name, ignore):
     """The hint on screen, compared with the track without it."""
     shot = wait_until(lambda: (lambda s: s.changed(track, (0, 0, WIDTH, HEIGHT), ignore) and s)(
         desktop.screenshot(name)), 5, f"the hint ({name})")
@@ -65,34 +116,34 @@ def check_cloud(desktop, track, name, ignore):
         check(shot.pixel(x, y) == track.pixel(x, y), f"{name}: corner {x},{y} is not the track")
     check(len(changed) < 0.7 * area,
           f"{name}: {len(changed)} of the {area} pixels around the cloud are covered")
-    check(left <= GO[0] + 2 and GO[1] - 2 <= top <= GO[1] + 40,
-          f"{name}: the cloud {left},{top} does not lead from the pointer {GO}")
+    check(left <= go[0] + 2 and go[1] - 2 <= top <= go[1] + 40,
+          f"{name}: the cloud {left},{top} does not lead from the pointer {go}")
 
 
 def native(desktop, wayland, xwayland):
     game = desktop.start_tierce(DISPLAY=xwayland, WAYLAND_DISPLAY=wayland,
                                 QT_QPA_PLATFORM="wayland")
-    black = desktop.screenshot("empty")
-    centre = (WIDTH // 2, HEIGHT // 2)
-    wait_until(lambda: desktop.screenshot("splash").pixel(*centre) != black.pixel(*centre), 15,
-               "the splash")
+    on_weston(desktop, *PARKED)
+    splash = wait_until(lambda: window_on_screen(desktop.screenshot("splash"), (344, 249),
+                                                 [cursor(*PARKED)]), 15, "the splash")
     check(not desktop.window_named("Splash", display=xwayland), "the splash went to XWayland")
-    on_weston(desktop, *centre)
-    desktop.click(*centre)
-    corner = (MAIN[0] + 790, MAIN[1] + 590)
-    wait_until(lambda: desktop.screenshot("main").pixel(*corner) != black.pixel(*corner), 15,
-               "the main window, centred")
+    picture = (splash[0] + 172, splash[1] + 124)
+    on_weston(desktop, *picture)
+    desktop.click(*picture)
+    main = wait_until(lambda: window_on_screen(desktop.screenshot("main"), (800, 600),
+                                               [cursor(*picture)]), 15, "the main window")
 
     # What moves anyway: the gentleman's animation, the pointer and the Go button's frame.
-    gentleman = (MAIN[0] + 745, MAIN[1] + 12, MAIN[0] + 782, MAIN[1] + 50)
-    pointer = (GO[0] - 22, GO[1] - 18, GO[0] + 32, GO[1] + 32)
-    away = (MAIN[0] + 600, MAIN[1] + 560)
-    ignore = (gentleman, pointer, (away[0] - 2, away[1] - 2, away[0] + 32, away[1] + 32))
+    go = (main[0] + 39, main[1] + 31)
+    gentleman = (main[0] + 745, main[1] + 12, main[0] + 782, main[1] + 50)
+    pointer = (go[0] - 22, go[1] - 18, go[0] + 32, go[1] + 32)
+    away = (main[0] + 600, main[1] + 560)
+    ignore = (gentleman, pointer, cursor(*away))
     on_weston(desktop, *away)
     track = settled(desktop, "track", ignore)
     for showing in ("first", "second"):
-        on_weston(desktop, *GO)
-        check_cloud(desktop, track, f"{showing} hint", ignore)
+        on_weston(desktop, *go)
+        check_cloud(desktop, track, go, f"{showing} hint", ignore)
         if showing == "first":
             on_weston(desktop, *away)
             wait_until(lambda: not desktop.screenshot("gone").changed(
@@ -100,8 +151,8 @@ def native(desktop, wayland, xwayland):
                 "the track back, with nothing of the hint left")
 
     # The pointer sits in the cloud's corner: a click there reaches Go, which closes the panel.
-    panel = (MAIN[0] + 400, MAIN[1] + 140)
-    desktop.click(*GO)
+    panel = (main[0] + 400, main[1] + 140)
+    desktop.click(*go)
     wait_until(lambda: desktop.screenshot("race").pixel(*panel) != track.pixel(*panel), 10,
                "the click through the cloud to close the betting panel")
     game.terminate()
