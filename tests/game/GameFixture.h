@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "game/UGaloppo.h"
+#include "tests/support/RecordingSoundPlayer.h"
 #include "toolkit/ComboBox.h"
-#include "toolkit/Sound.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/StringGrid.h"
 

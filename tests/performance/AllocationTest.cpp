@@ -10,8 +10,8 @@
 #include <new>
 
 #include "game/UGaloppo.h"
+#include "tests/support/RecordingSoundPlayer.h"
 #include "toolkit/Random.h"
-#include "toolkit/Sound.h"
 
 namespace {
 

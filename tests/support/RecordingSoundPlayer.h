@@ -1,0 +1,23 @@
+#pragma once
+
+#include <vector>
+
+#include "toolkit/Sound.h"
+
+// Remembers what was asked for, in order, and plays nothing.
+class TRecordingSoundPlayer : public TSoundPlayer {
+ public:
+  struct TCall {
+    QString Name;
+    uint32_t Flags = 0;
+    bool operator==(const TCall&) const = default;
+  };
+
+  bool Play(const QString& name, uint32_t flags) override {
+    Calls.push_back({name, flags});
+    return Result;
+  }
+
+  std::vector<TCall> Calls;
+  bool Result = true;
+};
