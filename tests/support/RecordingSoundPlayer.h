@@ -1,10 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "toolkit/Sound.h"
 
-// Remembers what was asked for, in order, and plays nothing.
+// Remembers what was asked for, in order, and plays nothing; OnPlay, when set, sees each call.
 class TRecordingSoundPlayer : public TSoundPlayer {
  public:
   struct TCall {
@@ -15,9 +16,11 @@ class TRecordingSoundPlayer : public TSoundPlayer {
 
   bool Play(const QString& name, uint32_t flags) override {
     Calls.push_back({name, flags});
+    if (OnPlay) OnPlay(name);
     return Result;
   }
 
   std::vector<TCall> Calls;
+  std::function<void(const QString&)> OnPlay;
   bool Result = true;
 };
