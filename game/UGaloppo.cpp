@@ -1,10 +1,7 @@
 #include "game/UGaloppo.h"
 
 #include <QContextMenuEvent>
-#include <QIcon>
-#include <QImage>
 #include <QMenu>
-#include <QPixmap>
 
 #include "cldhint/CldHint.h"
 #include "toolkit/Animate.h"
@@ -47,17 +44,6 @@ namespace {
 // What ItemBitmap holds before the first drop-down item is painted.
 const TBitmap EmptyItemBitmap;
 
-// The 32-pixel picture, and larger ones for task bars and docks on large screens.
-QIcon WindowIcon() {
-  QIcon icon;
-  for (const char* name : {"Icon", "Icon48", "Icon64", "Icon128", "Icon256"}) {
-    QPixmap picture;
-    picture.loadFromData(Resources::Load(QString::fromLatin1(name)), "PNG");
-    icon.addPixmap(picture);
-  }
-  return icon;
-}
-
 }  // namespace
 
 TMain::TMain(QWidget* parent) : TSurfaceWindow(parent), ui_(std::make_unique<Ui::TMain>()) {
@@ -90,7 +76,8 @@ void TMain::SetUpControls() {
 
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setFixedSize(800, 600);
-  setWindowIcon(WindowIcon());
+  // The 32-pixel picture, and larger ones for task bars and docks on large screens.
+  setWindowIcon(Resources::LoadIcon({"Icon", "Icon48", "Icon64", "Icon128", "Icon256"}));
   SetFormFont(*this, QStringLiteral("MS Sans Serif"), 11);
 
   for (QLabel* score : {LabelPointJoueur1, LabelPointJoueur2}) {

@@ -17,15 +17,7 @@ TAnimate::TAnimate(QWidget* parent) : QWidget(parent) {
 }
 
 void TAnimate::SetResName(const QString& name) {
-  TAviMovie movie;
-  try {
-    movie = ReadAvi(Resources::Load(name));
-  } catch (const EToolkitError& error) {
-    throw EToolkitError(QStringLiteral("Animation « %1 » : %2")
-                            .arg(name, QString::fromStdString(error.what()))
-                            .toStdString());
-  }
-  movie_ = std::move(movie);
+  movie_ = Resources::Decode(name, QStringLiteral("Animation"), ReadAvi);
   keyedFrames_.assign(movie_.Frames.size(), QImage());
   resName_ = name;
   current_ = 0;

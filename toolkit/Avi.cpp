@@ -254,7 +254,7 @@ class TFrameDecoder {
 }  // namespace
 
 TAviMovie ReadAvi(const QByteArray& data) {
-  const TBytes all(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()));
+  const TBytes all = AsBytes(data);
   if (all.size() < 12)
     Fail(QStringLiteral("%1 octets, trop court pour un en-tête RIFF").arg(all.size()));
   if (ReadLe32(all, 0) != Fourcc("RIFF") || ReadLe32(all, 8) != Fourcc("AVI ")) {

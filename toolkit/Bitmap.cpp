@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "toolkit/EToolkitError.h"
+#include "toolkit/LittleEndian.h"
 #include "toolkit/Resources.h"
 
 namespace {
@@ -12,22 +13,18 @@ QImage ToRgb32(const QImage& image) {
                                                 : image.convertToFormat(QImage::Format_RGB32);
 }
 
-uint32_t Le32(const QByteArray& bytes, qsizetype at) {
-  const auto byte = [&](qsizetype i) { return uint32_t(uint8_t(bytes[at + i])); };
-  return byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
-}
-
 // The file holds the size its header announces, and the pixels of an uncompressed picture.
-bool Complete(const QByteArray& bytes) {
-  if (bytes.size() < 54 || !bytes.startsWith("BM")) return false;
-  if (Le32(bytes, 2) > uint64_t(bytes.size())) return false;
-  const uint64_t offset = Le32(bytes, 10);
-  const auto width = int32_t(Le32(bytes, 18));
-  const auto height = int32_t(Le32(bytes, 22));
-  const uint32_t bits = uint8_t(bytes[28]) | uint8_t(bytes[29]) << 8;
-  if (Le32(bytes, 30) != 0) return true;  // compressed: the reader checks its own runs
+bool Complete(const QByteArray& file) {
+  if (file.size() < 54 || !file.startsWith("BM")) return false;
+  const TBytes bytes = AsBytes(file);
+  if (ReadLe32(bytes, 2) > bytes.size()) return false;
+  const uint64_t offset = ReadLe32(bytes, 10);
+  const auto width = int32_t(ReadLe32(bytes, 18));
+  const auto height = int32_t(ReadLe32(bytes, 22));
+  const uint32_t bits = ReadLe16(bytes, 28);
+  if (ReadLe32(bytes, 30) != 0) return true;  // compressed: the reader checks its own runs
   const uint64_t stride = (uint64_t(std::abs(int64_t(width))) * bits + 31) / 32 * 4;
-  return offset + stride * uint64_t(std::abs(int64_t(height))) <= uint64_t(bytes.size());
+  return offset + stride * uint64_t(std::abs(int64_t(height))) <= bytes.size();
 }
 
 }  // namespace

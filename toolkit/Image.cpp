@@ -4,7 +4,6 @@
 #include <QPainter>
 
 #include "toolkit/Canvas.h"
-#include "toolkit/EToolkitError.h"
 #include "toolkit/Jpeg.h"
 #include "toolkit/Resources.h"
 #include "toolkit/RunGuarded.h"
@@ -14,14 +13,7 @@ TImage::TImage(QWidget* parent) : QWidget(parent) {}
 
 void TImage::SetPictureName(const QString& name) {
   pictureName_ = name;
-  try {
-    Picture = DecodeJpeg(Resources::Load(name));
-  } catch (const EToolkitError& error) {
-    // The decoder knows only bytes; the report must say which picture is damaged.
-    throw EToolkitError(QStringLiteral("Image « %1 » : %2")
-                            .arg(name, QString::fromStdString(error.what()))
-                            .toStdString());
-  }
+  Picture = Resources::Decode(name, QStringLiteral("Image"), DecodeJpeg);
   update();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPixmap>
 
 #include "toolkit/EToolkitError.h"
 
@@ -32,6 +33,22 @@ QByteArray Load(const QString& name) {
 
 bool Exists(const QString& name) {
   return !FindPath(name).isEmpty();
+}
+
+EToolkitError NamedError(const QString& name, const QString& kind, const EToolkitError& error) {
+  return EToolkitError(QStringLiteral("%1 « %2 » : %3")
+                           .arg(kind, name, QString::fromStdString(error.what()))
+                           .toStdString());
+}
+
+QIcon LoadIcon(const QStringList& names) {
+  QIcon icon;
+  for (const QString& name : names) {
+    QPixmap picture;
+    picture.loadFromData(Load(name), "PNG");
+    icon.addPixmap(picture);
+  }
+  return icon;
 }
 
 }  // namespace Resources

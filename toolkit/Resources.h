@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIcon>
 #include <QString>
+#include <QStringList>
+
+#include "toolkit/EToolkitError.h"
 
 // The resources embedded in the executable, found by name without regard to case.
 namespace Resources {
@@ -10,5 +14,22 @@ namespace Resources {
 QByteArray Load(const QString& name);
 
 bool Exists(const QString& name);
+
+// `error` as "<kind> « <name> » : <why>": a decoder knows only bytes, a report must say which
+// resource is damaged.
+EToolkitError NamedError(const QString& name, const QString& kind, const EToolkitError& error);
+
+// The bytes of the named resource, decoded by `decode`; a missing or damaged one throws NamedError.
+template <class TDecode>
+auto Decode(const QString& name, const QString& kind, TDecode decode) {
+  try {
+    return decode(Load(name));
+  } catch (const EToolkitError& error) {
+    throw NamedError(name, kind, error);
+  }
+}
+
+// An icon made of the named PNG pictures, one a size; a picture that cannot be read is left out.
+QIcon LoadIcon(const QStringList& names);
 
 }  // namespace Resources

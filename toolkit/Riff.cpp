@@ -2,15 +2,6 @@
 
 #include <algorithm>
 
-uint16_t ReadLe16(TBytes bytes, size_t at) {
-  return uint16_t(bytes[at] | bytes[at + 1] << 8);
-}
-
-uint32_t ReadLe32(TBytes bytes, size_t at) {
-  return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 | uint32_t(bytes[at + 2]) << 16 |
-         uint32_t(bytes[at + 3]) << 24;
-}
-
 QString FourccText(uint32_t id) {
   QString text;
   for (int i = 0; i < 4; ++i) {

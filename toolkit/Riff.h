@@ -1,18 +1,13 @@
 #pragma once
 
 #include <QString>
-#include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <span>
+
+#include "toolkit/LittleEndian.h"
 
 // RIFF files (AVI, WAVE): chunks of a four-character id, a little-endian size and a body padded
 // to even length, laid end to end.
-
-using TBytes = std::span<const uint8_t>;
-
-uint16_t ReadLe16(TBytes bytes, size_t at);
-uint32_t ReadLe32(TBytes bytes, size_t at);
 
 constexpr uint32_t Fourcc(const char (&text)[5]) {
   return uint32_t(uint8_t(text[0])) | uint32_t(uint8_t(text[1])) << 8 |

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "toolkit/Resources.h"
+#include "toolkit/Riff.h"
 #include "toolkit/TerminationSignal.h"
 
 namespace {
@@ -21,21 +22,21 @@ using std::chrono::milliseconds;
 using std::chrono::steady_clock;
 
 // Every wave is converted once to this format; SDL converts it further to the device's.
-constexpr int kFrequency = 22050;
-constexpr SDL_AudioFormat kFormat = AUDIO_S16SYS;
-constexpr Uint8 kChannels = 1;
-constexpr size_t kBytesPerSecond = kFrequency * 2 * kChannels;
+constexpr int Frequency = 22050;
+constexpr SDL_AudioFormat Format = AUDIO_S16SYS;
+constexpr Uint8 Channels = 1;
+constexpr size_t BytesPerSecond = Frequency * 2 * Channels;
 // The rates a wave may have.
-constexpr int kLowestRate = 4000;
-constexpr int kHighestRate = 192000;
-constexpr Uint32 kPollMs = 5;
+constexpr int LowestRate = 4000;
+constexpr int HighestRate = 192000;
+constexpr Uint32 PollMs = 5;
 // A device that stops taking audio must not hold the game beyond the wave's length plus this.
-constexpr milliseconds kWaitMargin{1000};
+constexpr milliseconds WaitMargin{1000};
 // After a failed open, the next try waits this long, twice as long after each further failure.
-constexpr milliseconds kFirstRetry{1000};
-constexpr milliseconds kLongestRetry{64000};
+constexpr milliseconds FirstRetry{1000};
+constexpr milliseconds LongestRetry{64000};
 // How long the end of the program waits for the device to close.
-constexpr milliseconds kCloseWait{300};
+constexpr milliseconds CloseWait{300};
 
 // ALSA and some SDL back-ends write to stderr when there is no sound card; the program reports
 // nothing of its own, so they are silenced while the device is opened.
@@ -63,40 +64,35 @@ class TQuietStderr {
 
 TSoundPlayer* currentPlayer = nullptr;
 
-uint32_t Le32(const QByteArray& bytes, qsizetype at) {
-  const auto byte = [&](qsizetype i) { return uint32_t(uint8_t(bytes[at + i])); };
-  return byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
-}
-
 // Every chunk lies within the bytes present (the last one may lack its pad). The walk covers all
 // the bytes, not the RIFF size: the decoder reads on past a RIFF size that says too little.
-bool ChunksFit(const QByteArray& bytes) {
-  if (bytes.size() < 12 || Le32(bytes, 4) > uint32_t(bytes.size() - 8)) return false;
+bool ChunksFit(TBytes bytes) {
+  if (bytes.size() < 12 || ReadLe32(bytes, 4) > bytes.size() - 8) return false;
   // Only a wave reaches the decoder, whatever the resource holds.
-  if (!bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") return false;
-  const qsizetype end = bytes.size();
-  qsizetype pos = 12;
-  while (end - pos >= 8) {
-    const uint32_t size = Le32(bytes, pos + 4);
-    if (size > uint32_t(end - pos - 8)) return false;
-    pos += 8 + qsizetype(size) + qsizetype(size & 1);
-  }
-  return true;
+  if (ReadLe32(bytes, 0) != Fourcc("RIFF") || ReadLe32(bytes, 8) != Fourcc("WAVE")) return false;
+  TRiffWalk walk(bytes.subspan(12));
+  while (walk.Next()) continue;
+  // A tail shorter than a chunk header holds no chunk that could overrun.
+  return walk.Fault().Kind != TRiffFault::TKind::ChunkOverrun;
 }
+
+using TStream = std::unique_ptr<SDL_AudioStream, decltype(&SDL_FreeAudioStream)>;
+using TSamples = std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)>;
 
 std::vector<uint8_t> Convert(const SDL_AudioSpec& from, const Uint8* samples, Uint32 length) {
   // SDL's resampler gets its buffer sizes wrong (negative) for rates far from ours.
-  if (from.freq < kLowestRate || from.freq > kHighestRate) return {};
-  SDL_AudioStream* stream =
-      SDL_NewAudioStream(from.format, from.channels, from.freq, kFormat, kChannels, kFrequency);
+  if (from.freq < LowestRate || from.freq > HighestRate) return {};
+  const TStream stream(
+      SDL_NewAudioStream(from.format, from.channels, from.freq, Format, Channels, Frequency),
+      &SDL_FreeAudioStream);
   if (!stream) return {};
   std::vector<uint8_t> converted;
-  if (SDL_AudioStreamPut(stream, samples, int(length)) == 0 && SDL_AudioStreamFlush(stream) == 0) {
-    converted.resize(size_t(SDL_AudioStreamAvailable(stream)));
-    const int got = SDL_AudioStreamGet(stream, converted.data(), int(converted.size()));
+  if (SDL_AudioStreamPut(stream.get(), samples, int(length)) == 0 &&
+      SDL_AudioStreamFlush(stream.get()) == 0) {
+    converted.resize(size_t(SDL_AudioStreamAvailable(stream.get())));
+    const int got = SDL_AudioStreamGet(stream.get(), converted.data(), int(converted.size()));
     converted.resize(size_t(std::max(got, 0)));
   }
-  SDL_FreeAudioStream(stream);
   return converted;
 }
 
@@ -110,7 +106,7 @@ TSoundPlayer& DefaultPlayer() {
 struct TSdlSoundPlayer::TState {
   SDL_AudioDeviceID Device = 0;
   steady_clock::time_point NextTry;
-  milliseconds RetryDelay = kFirstRetry;
+  milliseconds RetryDelay = FirstRetry;
   // By lower-case name; an empty wave is one that could not be read, not tried again.
   std::map<QString, std::vector<uint8_t>> Waves;
 
@@ -130,11 +126,11 @@ struct TSdlSoundPlayer::TState {
     const auto now = steady_clock::now();
     if (now < NextTry) return false;
     if (OpenDevice()) {
-      RetryDelay = kFirstRetry;
+      RetryDelay = FirstRetry;
       return true;
     }
     NextTry = now + RetryDelay;
-    RetryDelay = std::min(RetryDelay * 2, kLongestRetry);
+    RetryDelay = std::min(RetryDelay * 2, LongestRetry);
     return false;
   }
 
@@ -144,9 +140,9 @@ struct TSdlSoundPlayer::TState {
     TQuietStderr quiet;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec wanted = {};
-    wanted.freq = kFrequency;
-    wanted.format = kFormat;
-    wanted.channels = kChannels;
+    wanted.freq = Frequency;
+    wanted.format = Format;
+    wanted.channels = Channels;
     wanted.samples = 1024;
     Device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (Device == 0) {
@@ -169,7 +165,7 @@ struct TSdlSoundPlayer::TState {
   // one margin after the wave should have ended when the device stopped taking audio.
   bool WaitForEnd(size_t bytes) {
     const auto deadline =
-        steady_clock::now() + milliseconds(bytes * 1000 / kBytesPerSecond) + kWaitMargin;
+        steady_clock::now() + milliseconds(bytes * 1000 / BytesPerSecond) + WaitMargin;
     while (SDL_GetQueuedAudioSize(Device) > 0) {
       if (Lost()) {
         Close();
@@ -180,7 +176,7 @@ struct TSdlSoundPlayer::TState {
         SDL_ClearQueuedAudio(Device);
         return false;
       }
-      SDL_Delay(kPollMs);
+      SDL_Delay(PollMs);
     }
     return true;
   }
@@ -199,7 +195,7 @@ TSdlSoundPlayer::~TSdlSoundPlayer() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     closed.set_value();
   }).detach();
-  done.wait_for(kCloseWait);
+  done.wait_for(CloseWait);
 }
 
 bool TSdlSoundPlayer::Play(const QString& name, uint32_t flags) {
@@ -218,15 +214,14 @@ bool TSdlSoundPlayer::Play(const QString& name, uint32_t flags) {
 }
 
 std::vector<uint8_t> DecodeWave(const QByteArray& bytes) {
-  if (!ChunksFit(bytes)) return {};
+  if (!ChunksFit(AsBytes(bytes))) return {};
   SDL_RWops* stream = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
   SDL_AudioSpec spec;
   Uint8* samples = nullptr;
   Uint32 length = 0;
   if (!stream || !SDL_LoadWAV_RW(stream, 1, &spec, &samples, &length)) return {};
-  std::vector<uint8_t> converted = Convert(spec, samples, length);
-  SDL_FreeWAV(samples);
-  return converted;
+  const TSamples owned(samples, &SDL_FreeWAV);
+  return Convert(spec, owned.get(), length);
 }
 
 bool PlaySound(const QString& name, uint32_t flags) {

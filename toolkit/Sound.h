@@ -30,24 +30,6 @@ class TSoundPlayer {
 // Makes PlaySound use `player` (not owned); nullptr restores the SDL player.
 void SetSoundPlayer(TSoundPlayer* player);
 
-// Remembers what was asked for, in order, and plays nothing.
-class TRecordingSoundPlayer : public TSoundPlayer {
- public:
-  struct TCall {
-    QString Name;
-    uint32_t Flags = 0;
-    bool operator==(const TCall&) const = default;
-  };
-
-  bool Play(const QString& name, uint32_t flags) override {
-    Calls.push_back({name, flags});
-    return Result;
-  }
-
-  std::vector<TCall> Calls;
-  bool Result = true;
-};
-
 // Plays through an SDL audio device, opened at the first play. A device that is lost (the sound
 // server went away) is closed and opened again at the next play; a device that cannot be opened
 // is tried again at a later play, after a delay that doubles at every failure, so that a machine

@@ -8,9 +8,9 @@
 
 #include "app/Entry.h"
 #include "game/UGaloppo.h"
+#include "tests/support/RecordingSoundPlayer.h"
 #include "toolkit/Application.h"
 #include "toolkit/Image.h"
-#include "toolkit/Sound.h"
 
 namespace {
 
@@ -22,11 +22,6 @@ void ClickAt(QWidget& widget, QPoint point) {
   QCoreApplication::sendEvent(&widget, &press);
   QCoreApplication::sendEvent(&widget, &release);
 }
-
-class SilentSounds : public TSoundPlayer {
- public:
-  bool Play(const QString&, uint32_t) override { return true; }
-};
 
 }  // namespace
 
@@ -48,7 +43,7 @@ TEST(Splash, IsABorderlessTopmostPictureThatAClickCloses) {
 }
 
 TEST(Entry, ShowsTheSplashFirstAndTheGameOnlyAfterTheClick) {
-  SilentSounds silence;
+  TRecordingSoundPlayer silence;
   SetSoundPlayer(&silence);
   bool mainExistedDuringSplash = true;
   // Runs inside the splash's modal loop.
@@ -80,7 +75,7 @@ TEST(Entry, EndsCleanlyWhenAskedToTerminateDuringTheSplash) {
 }
 
 TEST(Entry, EndsCleanlyWhenAskedToTerminateDuringTheGame) {
-  SilentSounds silence;
+  TRecordingSoundPlayer silence;
   SetSoundPlayer(&silence);
   QTimer::singleShot(0, [] {
     ClickAt(*Splash->Image1, QPoint(10, 10));

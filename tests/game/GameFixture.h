@@ -7,10 +7,30 @@
 #include <memory>
 
 #include "game/UGaloppo.h"
+#include "tests/support/RecordingSoundPlayer.h"
 #include "toolkit/ComboBox.h"
-#include "toolkit/Sound.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/StringGrid.h"
+
+// Drives the two timers in the order of their 80 and 90 ms periods until the race ends or
+// `advanceTicks` advance ticks have run, calling `afterTick` after each. Returns advance ticks.
+inline int RunTicks(TMain& main, int advanceTicks, const std::function<void()>& afterTick = {}) {
+  int advance = 0;
+  int nextAdvance = 80;
+  int nextAnimation = 90;
+  while (!main.Go->isEnabled() && advance < advanceTicks) {
+    if (nextAdvance <= nextAnimation) {
+      main.TimerAvancerTimer();
+      ++advance;
+      nextAdvance += 80;
+    } else {
+      main.TimerMouvementTimer();
+      nextAnimation += 90;
+    }
+    if (afterTick) afterTick();
+  }
+  return advance;
+}
 
 // A freshly created game window with its sounds recorded.
 class GameTest : public ::testing::Test {
@@ -24,23 +44,9 @@ class GameTest : public ::testing::Test {
     SetSoundPlayer(nullptr);
   }
 
-  // Drives the two timers, 80 and 90 ms apart as real time would order them, until the race ends
-  // or fails at 2,000 advance ticks; `afterTick` runs after every tick. Returns the advance ticks.
+  // Runs the race to its end, or fails at 2,000 advance ticks. Returns the advance ticks.
   int FinishRace(const std::function<void()>& afterTick = {}) {
-    int advance = 0;
-    int nextAdvance = 80;
-    int nextAnimation = 90;
-    while (!main->Go->isEnabled() && advance <= 2000) {
-      if (nextAdvance <= nextAnimation) {
-        main->TimerAvancerTimer();
-        ++advance;
-        nextAdvance += 80;
-      } else {
-        main->TimerMouvementTimer();
-        nextAnimation += 90;
-      }
-      if (afterTick) afterTick();
-    }
+    const int advance = RunTicks(*main, 2001, afterTick);
     EXPECT_TRUE(main->Go->isEnabled()) << "the race never ends";
     return advance;
   }

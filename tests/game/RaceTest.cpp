@@ -197,23 +197,14 @@ TEST_F(Race, TheStartSignalPlaysOverTheFreshTrack) {
   main->GoClick();
   FinishRace();
   // Looks at the window at the moment the start signal is asked for.
-  class Watcher : public TSoundPlayer {
-   public:
-    std::function<void(const QString&)> onPlay;
-    bool Play(const QString& name, uint32_t) override {
-      onPlay(name);
-      return true;
-    }
-  } watcher;
   bool trackClean = false;
-  watcher.onPlay = [&](const QString& name) {
+  sounds.OnPlay = [&](const QString& name) {
     if (name == "Feu")
       trackClean = main->Surface().copy(700, 50, 100, 540) ==
                    BackgroundBitmap.Image().copy(700, 50, 100, 540);
   };
-  SetSoundPlayer(&watcher);
   main->GoClick();
-  SetSoundPlayer(&sounds);
+  sounds.OnPlay = nullptr;
   EXPECT_TRUE(trackClean);
 }
 

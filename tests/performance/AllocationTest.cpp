@@ -9,9 +9,8 @@
 #include <cstdlib>
 #include <new>
 
-#include "game/UGaloppo.h"
+#include "tests/game/GameFixture.h"
 #include "toolkit/Random.h"
-#include "toolkit/Sound.h"
 
 namespace {
 
@@ -47,22 +46,6 @@ void operator delete[](void* memory, std::size_t) noexcept {
 }
 
 namespace {
-
-// Interleaves the two ticks as their 80 and 90 ms periods would.
-void RunTicks(TMain& main, int advanceTicks) {
-  int nextAdvance = 80;
-  int nextAnimation = 90;
-  for (int done = 0; done < advanceTicks;) {
-    if (nextAdvance <= nextAnimation) {
-      main.TimerAvancerTimer();
-      ++done;
-      nextAdvance += 80;
-    } else {
-      main.TimerMouvementTimer();
-      nextAnimation += 90;
-    }
-  }
-}
 
 TEST(RaceTicks, AllocateNothingInTheMiddleOfARace) {
   TRecordingSoundPlayer sounds;

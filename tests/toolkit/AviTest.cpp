@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "toolkit/EToolkitError.h"
+#include "toolkit/LittleEndian.h"
 #include "toolkit/Rle8.h"
 
 namespace {
@@ -140,8 +141,7 @@ TEST(Rle8, DecodesEveryEscape) {
   for (const TCase& c : cases) {
     std::vector<uint8_t> indices(12, 0);
     const QByteArray data = Hex(c.data);
-    DecodeRle8({reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size())}, 4, 3, 4,
-               indices);
+    DecodeRle8(AsBytes(data), 4, 3, 4, indices);
     EXPECT_EQ(Picture(indices, 4, 3), c.picture) << c.name;
   }
 }
@@ -173,8 +173,7 @@ TEST(Rle8, RejectsDataThatLiesOrOverflows) {
     std::vector<uint8_t> indices(12, 0);
     const QByteArray data = Hex(c.data);
     try {
-      DecodeRle8({reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size())}, 4, 3, 4,
-                 indices);
+      DecodeRle8(AsBytes(data), 4, 3, 4, indices);
       ADD_FAILURE() << c.name << ": accepted";
     } catch (const EToolkitError& error) {
       EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos)
@@ -191,8 +190,7 @@ TEST(Rle8, RandomBytesNeverEscapeTheBuffer) {
     for (char& byte : data) byte = char(random.bounded(round % 2 ? 8 : 256));
     std::vector<uint8_t> indices(5 * 4, 0);
     try {
-      DecodeRle8({reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size())}, 5, 4, 3,
-                 indices);
+      DecodeRle8(AsBytes(data), 5, 4, 3, indices);
     } catch (const EToolkitError&) {
     }
     for (uint8_t index : indices) ASSERT_LT(index, 3);

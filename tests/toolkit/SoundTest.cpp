@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "tests/support/RecordingSoundPlayer.h"
 #include "toolkit/Application.h"
 #include "toolkit/TerminationSignal.h"
 
