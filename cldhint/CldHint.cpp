@@ -1,7 +1,6 @@
 #include "cldhint/CldHint.h"
 
 #include <QCursor>
-#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPaintEvent>
@@ -67,15 +66,7 @@ void TCloudHint::SetOwnerFont(bool ownerFont) {
 
 TFont TCloudHint::OwnerWindowFont() const {
   if (!owner_) throw EToolkitError("Transtypage de classe incorrect");
-  const QFont source = owner_->font();
-  const int pixels = source.pixelSize() > 0 ? source.pixelSize() : QFontInfo(source).pixelSize();
-  TFont font;
-  font.SetName(source.family());
-  font.SetHeight(-pixels);
-  font.SetBold(source.bold());
-  font.SetItalic(source.italic());
-  font.SetColor(clWindowText);
-  return font;
+  return TFont::FromQFont(owner_->font(), clWindowText);
 }
 
 TCloudHintWindow::TCloudHintWindow() = default;
