@@ -31,13 +31,6 @@ class TCloudHint : public QObject {
   Q_OBJECT
 
  public:
-  // The values a form description leaves out.
-  static constexpr TColor DefaultHintColor = 0x0080FFFF;
-  static constexpr bool DefaultHintSmoke = true;
-  static constexpr int32_t DefaultHintPauseTime = 600;
-  static constexpr TAlignment DefaultAlignment = taLeftJustify;
-  static constexpr int32_t DefaultMaxClub = 20;
-
   // Installs the cloud window as the application's hint window, with this component's delays.
   explicit TCloudHint(QWidget* owner);
   ~TCloudHint() override;
