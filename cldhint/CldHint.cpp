@@ -2,8 +2,6 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPaintEvent>
 #include <QScreen>
 #include <algorithm>
 
@@ -253,11 +251,11 @@ void TCloudHintWindow::ActivateHint(const TRect&, const QString& text) {
   } else {
     BodyRect.Bottom = ch - SmokeBand;
   }
-  ShowShaped(placement_.ToQRect(), region);
+  ShowShaped(placement_.ToQRect(), region, Application ? Application->MainForm() : nullptr);
 }
 
-void TCloudHintWindow::PaintCloud(TCanvas& canvas) {
-  if (!CloudHint) return;
+bool TCloudHintWindow::Paint(TCanvas& canvas) {
+  if (!CloudHint) return false;
   const TCloudHint& hint = *CloudHint;
   canvas.Pen = hint.Pen();
   const TRect client{0, 0, width(), height()};
@@ -287,14 +285,5 @@ void TCloudHintWindow::PaintCloud(TCanvas& canvas) {
   int32_t w = TextBlockWidth;
   LayoutLines(&canvas, Text(), {BodyRect.Left + d, BodyRect.Top, BodyRect.Right, BodyRect.Bottom},
               h, w, hint.Alignment(), true);
-}
-
-void TCloudHintWindow::paintEvent(QPaintEvent*) {
-  // Without a component there are no settings to paint with.
-  if (!CloudHint) return;
-  QImage image(size(), QImage::Format_RGB32);
-  image.fill(ColorToQColor(CloudHint->HintColor()));
-  TCanvas canvas(image);
-  RunGuarded([&] { PaintCloud(canvas); });
-  Present(image);
+  return true;
 }

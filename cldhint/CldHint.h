@@ -123,7 +123,8 @@ class TCloudHintWindow : public THintWindow {
   // draws them on `canvas` inside `r` as a W x H block when it is true.
   void LayoutLines(TCanvas* canvas, const QString& text, const TRect& r, int32_t& h, int32_t& w,
                    TAlignment alignment, bool draw) const;
-  void PaintCloud(TCanvas& canvas);
+  // The colour, brush, tiles, icon and text; nothing without a component.
+  bool Paint(TCanvas& canvas) override;
 
   // Where the platform's answers come from; tests put the cursor where they need it.
   virtual QPoint CursorPosition() const;
@@ -147,9 +148,6 @@ class TCloudHintWindow : public THintWindow {
   const TRect& Bounds() const { return bounds_; }
   // The window's rectangle on the screen as placed.
   const TRect& Placement() const { return placement_; }
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
 
  private:
   std::vector<TClub> clubs_;
