@@ -150,6 +150,16 @@ class TCloudHintWindow : public THintWindow {
   const TRect& Placement() const { return placement_; }
 
  private:
+  // The steps of an activation, in their order.
+  bool LocateAndNotify();
+  TFont TextFont() const;
+  void Measure();
+  void BlockToWrap();
+  QRegion BuildClubs();
+  static QPoint OutlinePoint(int32_t s, int32_t tw, int32_t th);
+  void Place();
+  void AddSmoke(QRegion& cloud);
+
   std::vector<TClub> clubs_;
   std::vector<TRect> smoke_;
   int32_t wrapWidth_ = 0;
