@@ -1,10 +1,7 @@
 #include "cldhint/CldHint.h"
 
 #include <QCursor>
-#include <QFontInfo>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPaintEvent>
 #include <QScreen>
 #include <algorithm>
 
@@ -67,15 +64,7 @@ void TCloudHint::SetOwnerFont(bool ownerFont) {
 
 TFont TCloudHint::OwnerWindowFont() const {
   if (!owner_) throw EToolkitError("Transtypage de classe incorrect");
-  const QFont source = owner_->font();
-  const int pixels = source.pixelSize() > 0 ? source.pixelSize() : QFontInfo(source).pixelSize();
-  TFont font;
-  font.SetName(source.family());
-  font.SetHeight(-pixels);
-  font.SetBold(source.bold());
-  font.SetItalic(source.italic());
-  font.SetColor(clWindowText);
-  return font;
+  return TFont::FromQFont(owner_->font(), clWindowText);
 }
 
 TCloudHintWindow::TCloudHintWindow() = default;
@@ -138,74 +127,107 @@ void TCloudHintWindow::LayoutLines(TCanvas* canvas, const QString& text, const T
 }
 
 void TCloudHintWindow::ActivateHint(const TRect&, const QString& text) {
+  if (!LocateAndNotify()) return;
+  SetText(text);
+  Font.Assign(TextFont());
+  Measure();
+  BlockToWrap();
+  QRegion cloud = BuildClubs();
+  bounds_.Bottom += SmokeBand;
+  bounds_.Right += 5;
+  Place();
+  cloud.translate(-bounds_.Left, -bounds_.Top + (ExtendsDown ? SmokeBand : 0));
+  AddSmoke(cloud);
+  BodyRect = {0, 0, bounds_.Width(), bounds_.Height()};
+  if (ExtendsDown) {
+    BodyRect.Top = SmokeBand;
+  } else {
+    BodyRect.Bottom -= SmokeBand;
+  }
+  ShowShaped(placement_.ToQRect(), cloud, Application ? Application->MainForm() : nullptr);
+}
+
+// Finds the component, records the cursor in it and tells its handler; false when there is no
+// component, before or after the handler.
+bool TCloudHintWindow::LocateAndNotify() {
   CloudHint = LocateCloudHint();
-  if (!CloudHint) return;
+  if (!CloudHint) return false;
   CloudHint->cursorPos_ = CursorPosition();
   if (CloudHint->OnHint) {
     CloudHint->OnHint(CloudHint, CloudHint->cursorPos_.x(), CloudHint->cursorPos_.y());
-    if (!CloudHint) return;  // the handler did away with the component
+    if (!CloudHint) return false;  // the handler did away with the component
   }
-  TCloudHint& hint = *CloudHint;
-  SetText(text);
-  Font.Assign(hint.OwnerFont() ? hint.OwnerWindowFont() : hint.Font());
+  return true;
+}
 
-  int32_t w = 0;
-  int32_t h = 0;
-  LayoutLines(nullptr, Text(), TRect(), h, w, hint.Alignment(), false);
-  TextBlockWidth = w;
-  TextBlockHeight = h;
-  int32_t tw = w;
-  int32_t th = h;
-  if (!hint.Icon().Empty()) {
-    tw += 2 * hint.Icon().Width();
-    if (4 * hint.Icon().Height() / 3 > th) th = 4 * hint.Icon().Height() / 3;
-  }
-  wrapWidth_ = tw;
-  wrapHeight_ = th;
+// The owner window's font as it is now, or the component's own.
+TFont TCloudHintWindow::TextFont() const {
+  return CloudHint->OwnerFont() ? CloudHint->OwnerWindowFont() : CloudHint->Font();
+}
 
-  QRegion region(QRect(0, 0, tw, th));
-  TRect bounds{0, 0, tw, th};
+void TCloudHintWindow::Measure() {
+  LayoutLines(nullptr, Text(), TRect(), TextBlockHeight, TextBlockWidth, CloudHint->Alignment(),
+              false);
+}
+
+// The text block, widened for an icon beside it and heightened to a third more than the icon.
+void TCloudHintWindow::BlockToWrap() {
+  wrapWidth_ = TextBlockWidth;
+  wrapHeight_ = TextBlockHeight;
+  const TBitmap& icon = CloudHint->Icon();
+  if (icon.Empty()) return;
+  wrapWidth_ += 2 * icon.Width();
+  wrapHeight_ = std::max(wrapHeight_, 4 * icon.Height() / 3);
+}
+
+// The block and a ring of random circles centred on its outline; sets the bounds of both.
+QRegion TCloudHintWindow::BuildClubs() {
+  const int32_t tw = wrapWidth_;
+  const int32_t th = wrapHeight_;
+  const int32_t maxClub = CloudHint->MaxClub();
+  QRegion cloud(QRect(0, 0, tw, th));
+  bounds_ = {0, 0, tw, th};
   clubs_.clear();
   // Below two pixels every radius and gap would be 0 and the walk round the block would never
   // move: such a cloud is the bare block.
-  if (th / 2 > 0) {
-    int32_t s = 0;
-    int32_t m = 0;
-    int32_t r = 0;
-    do {
-      r = -1;
-      while (r < m) r = Random(th / 4) + th / 2;
-      if (hint.MaxClub() < r && hint.MaxClub() > 1) r = hint.MaxClub();
-      m = Random(r);
-      QPoint p;
-      if (s <= tw) {
-        p = QPoint(s, 0);
-      } else if (const int32_t u = s - tw; u <= th) {
-        p = QPoint(tw, u);
-      } else if (const int32_t x = tw - (u - th); x >= 0) {
-        p = QPoint(x, th);
-      } else if (const int32_t y = th + x; y >= 0) {
-        p = QPoint(0, y);
-      } else {
-        p = QPoint(-y, 0);
-      }
-      s += r + m;
-      region = region.united(QRegion(QRect(p.x() - r, p.y() - r, 2 * r, 2 * r), QRegion::Ellipse));
-      bounds = UnionRect(bounds, {p.x() - r, p.y() - r, p.x() + r, p.y() + r});
-      clubs_.push_back({p, r});
-    } while (s <= 2 * tw + 2 * th + r);
-  }
+  if (th / 2 <= 0) return cloud;
+  int32_t s = 0;
+  int32_t m = 0;
+  int32_t r = 0;
+  do {
+    r = -1;
+    while (r < m) r = Random(th / 4) + th / 2;
+    if (maxClub < r && maxClub > 1) r = maxClub;
+    m = Random(r);
+    const QPoint p = OutlinePoint(s, tw, th);
+    s += r + m;
+    cloud = cloud.united(QRegion(QRect(p.x() - r, p.y() - r, 2 * r, 2 * r), QRegion::Ellipse));
+    bounds_ = UnionRect(bounds_, {p.x() - r, p.y() - r, p.x() + r, p.y() + r});
+    clubs_.push_back({p, r});
+  } while (s <= 2 * tw + 2 * th + r);
+  return cloud;
+}
 
-  bounds.Bottom += SmokeBand;
-  bounds.Right += 5;
-  bounds_ = bounds;
-  const int32_t cw = bounds.Width();
-  const int32_t ch = bounds.Height();
+// The point `s` pixels along the block's outline, clockwise from its top-left corner.
+QPoint TCloudHintWindow::OutlinePoint(int32_t s, int32_t tw, int32_t th) {
+  if (s <= tw) return {s, 0};
+  const int32_t u = s - tw;
+  if (u <= th) return {tw, u};
+  const int32_t x = tw - (u - th);
+  if (x >= 0) return {x, th};
+  const int32_t y = th + x;
+  if (y >= 0) return {0, y};
+  return {-y, 0};
+}
 
-  const int32_t cx = hint.cursorPos_.x();
-  const int32_t cy = hint.cursorPos_.y();
+// Puts the cursor at the corner of the window on the side where the cloud fits.
+void TCloudHintWindow::Place() {
+  const int32_t cw = bounds_.Width();
+  const int32_t ch = bounds_.Height();
+  const int32_t cx = CloudHint->cursorPos_.x();
+  const int32_t cy = CloudHint->cursorPos_.y();
   // The edges of the cursor's screen; a lone screen runs from 0 to its width.
-  const QRect screen = ScreenArea(hint.cursorPos_);
+  const QRect screen = ScreenArea(CloudHint->cursorPos_);
   const int32_t sl = screen.left();
   const int32_t sr = screen.left() + screen.width();
   ExtendsRight = cx + cw - 30 < sr;
@@ -220,53 +242,46 @@ void TCloudHintWindow::ActivateHint(const TRect&, const QString& text) {
       left = sr - cw;
     }
   }
-
-  region.translate(-bounds.Left, -bounds.Top + (ExtendsDown ? SmokeBand : 0));
   placement_ = {left, top, left + cw, top + ch};
-  BodyRect = {0, 0, cw, ch};
-
-  smoke_.clear();
-  if (hint.HintSmoke()) {
-    TRect band = BodyRect;
-    if (ExtendsDown) {
-      band.Bottom = SmokeBand;
-    } else {
-      band.Top = ch - SmokeBand;
-    }
-    if (ExtendsRight) {
-      band.Right = cw / 2;
-    } else {
-      band.Left = cw / 2;
-    }
-    const int32_t bw = band.Width();
-    const int32_t bh = band.Height();
-    for (int32_t i = 1; i <= 4; ++i) {
-      int32_t dx = (bw / 5) * i;
-      int32_t dy = (bh / 5) * i;
-      if (!ExtendsRight) dx = bw - dx;
-      if (!ExtendsDown) dy = bh - dy;
-      const QPoint centre(band.Left + dx, band.Top + dy);
-      int32_t rx = (bw * i) / 32;
-      int32_t ry = (bh * i) / 16;
-      ry = std::min(ry, rx);
-      rx = std::min(rx, 2 * ry);
-      const TRect box{centre.x() - rx, centre.y() - ry, centre.x() + rx, centre.y() + ry};
-      region = region.united(QRegion(box.ToQRect(), QRegion::Ellipse));
-      smoke_.push_back(box);
-    }
-  }
-
-  BodyRect = {0, 0, cw, ch};
-  if (ExtendsDown) {
-    BodyRect.Top = SmokeBand;
-  } else {
-    BodyRect.Bottom = ch - SmokeBand;
-  }
-  ShowShaped(placement_.ToQRect(), region);
 }
 
-void TCloudHintWindow::PaintCloud(TCanvas& canvas) {
-  if (!CloudHint) return;
+// Four bubbles growing from the cursor's corner of the smoke band towards the cloud.
+void TCloudHintWindow::AddSmoke(QRegion& cloud) {
+  smoke_.clear();
+  if (!CloudHint->HintSmoke()) return;
+  const int32_t cw = bounds_.Width();
+  const int32_t ch = bounds_.Height();
+  TRect band{0, 0, cw, ch};
+  if (ExtendsDown) {
+    band.Bottom = SmokeBand;
+  } else {
+    band.Top = ch - SmokeBand;
+  }
+  if (ExtendsRight) {
+    band.Right = cw / 2;
+  } else {
+    band.Left = cw / 2;
+  }
+  const int32_t bw = band.Width();
+  const int32_t bh = band.Height();
+  for (int32_t i = 1; i <= 4; ++i) {
+    int32_t dx = (bw / 5) * i;
+    int32_t dy = (bh / 5) * i;
+    if (!ExtendsRight) dx = bw - dx;
+    if (!ExtendsDown) dy = bh - dy;
+    const QPoint centre(band.Left + dx, band.Top + dy);
+    int32_t rx = (bw * i) / 32;
+    int32_t ry = (bh * i) / 16;
+    ry = std::min(ry, rx);
+    rx = std::min(rx, 2 * ry);
+    const TRect box{centre.x() - rx, centre.y() - ry, centre.x() + rx, centre.y() + ry};
+    cloud = cloud.united(QRegion(box.ToQRect(), QRegion::Ellipse));
+    smoke_.push_back(box);
+  }
+}
+
+bool TCloudHintWindow::Paint(TCanvas& canvas) {
+  if (!CloudHint) return false;
   const TCloudHint& hint = *CloudHint;
   canvas.Pen = hint.Pen();
   const TRect client{0, 0, width(), height()};
@@ -283,7 +298,7 @@ void TCloudHintWindow::PaintCloud(TCanvas& canvas) {
       for (int32_t j = 0; j <= BodyRect.Height() / th + 1; ++j) canvas.Draw(i * tw, j * th, tile);
     }
   }
-  canvas.Font.Assign(hint.OwnerFont() ? hint.OwnerWindowFont() : hint.Font());
+  canvas.Font.Assign(TextFont());
   int32_t d = 0;
   if (!hint.Icon().Empty()) {
     const int32_t iw = hint.Icon().Width();
@@ -296,14 +311,5 @@ void TCloudHintWindow::PaintCloud(TCanvas& canvas) {
   int32_t w = TextBlockWidth;
   LayoutLines(&canvas, Text(), {BodyRect.Left + d, BodyRect.Top, BodyRect.Right, BodyRect.Bottom},
               h, w, hint.Alignment(), true);
-}
-
-void TCloudHintWindow::paintEvent(QPaintEvent*) {
-  // Without a component there are no settings to paint with.
-  if (!CloudHint) return;
-  QImage image(size(), QImage::Format_RGB32);
-  image.fill(ColorToQColor(CloudHint->HintColor()));
-  TCanvas canvas(image);
-  RunGuarded([&] { PaintCloud(canvas); });
-  Present(image);
+  return true;
 }

@@ -31,13 +31,6 @@ class TCloudHint : public QObject {
   Q_OBJECT
 
  public:
-  // The values a form description leaves out.
-  static constexpr TColor DefaultHintColor = 0x0080FFFF;
-  static constexpr bool DefaultHintSmoke = true;
-  static constexpr int32_t DefaultHintPauseTime = 600;
-  static constexpr TAlignment DefaultAlignment = taLeftJustify;
-  static constexpr int32_t DefaultMaxClub = 20;
-
   // Installs the cloud window as the application's hint window, with this component's delays.
   explicit TCloudHint(QWidget* owner);
   ~TCloudHint() override;
@@ -130,7 +123,8 @@ class TCloudHintWindow : public THintWindow {
   // draws them on `canvas` inside `r` as a W x H block when it is true.
   void LayoutLines(TCanvas* canvas, const QString& text, const TRect& r, int32_t& h, int32_t& w,
                    TAlignment alignment, bool draw) const;
-  void PaintCloud(TCanvas& canvas);
+  // The colour, brush, tiles, icon and text; nothing without a component.
+  bool Paint(TCanvas& canvas) override;
 
   // Where the platform's answers come from; tests put the cursor where they need it.
   virtual QPoint CursorPosition() const;
@@ -155,10 +149,17 @@ class TCloudHintWindow : public THintWindow {
   // The window's rectangle on the screen as placed.
   const TRect& Placement() const { return placement_; }
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
  private:
+  // The steps of an activation, in their order.
+  bool LocateAndNotify();
+  TFont TextFont() const;
+  void Measure();
+  void BlockToWrap();
+  QRegion BuildClubs();
+  static QPoint OutlinePoint(int32_t s, int32_t tw, int32_t th);
+  void Place();
+  void AddSmoke(QRegion& cloud);
+
   std::vector<TClub> clubs_;
   std::vector<TRect> smoke_;
   int32_t wrapWidth_ = 0;

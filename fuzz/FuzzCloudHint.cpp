@@ -115,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (area.width() > 0 && area.height() > 0 && area.width() * qint64(area.height()) < (1 << 22)) {
     QImage cloud(area, QImage::Format_RGB32);
     TCanvas cloudCanvas(cloud);
-    window.PaintCloud(cloudCanvas);
+    window.Paint(cloudCanvas);
   }
   window.hide();
   return 0;

@@ -7,7 +7,6 @@
 #include <QProxyStyle>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
-#include <cmath>
 
 #include "toolkit/RunGuarded.h"
 
@@ -55,19 +54,6 @@ QStyle* ListPopupStyle() {
     style->setParent(QApplication::instance());
   }
   return style;
-}
-
-TFont FontOf(const QWidget& widget) {
-  const QFont qfont = widget.font();
-  int pixels = qfont.pixelSize();
-  if (pixels <= 0) pixels = int(std::lround(qfont.pointSizeF() * widget.logicalDpiY() / 72.0));
-  TFont font;
-  font.SetName(qfont.family());
-  font.SetHeight(-pixels);
-  font.SetBold(qfont.bold());
-  font.SetItalic(qfont.italic());
-  font.SetColor(QColorToColor(widget.palette().color(QPalette::Text)));
-  return font;
 }
 
 // The classic focus rectangle: every other pixel of the outline inverted, so it shows on any
@@ -147,7 +133,7 @@ void TComboBox::ApplyColor() {
 void TComboBox::PrepareCanvas(bool highlighted) {
   canvas_.SetClip(QRegion());
   canvas_.Brush.Style = TBrushStyle::Solid;
-  canvas_.Font.Assign(FontOf(*this));
+  canvas_.Font.Assign(TFont::FromQFont(font(), QColorToColor(palette().color(QPalette::Text))));
   if (highlighted) {
     canvas_.Brush.Color = QColorToColor(palette().color(QPalette::Highlight));
     canvas_.Font.SetColor(QColorToColor(palette().color(QPalette::HighlightedText)));

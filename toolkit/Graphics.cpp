@@ -1,5 +1,6 @@
 #include "toolkit/Graphics.h"
 
+#include <QFontInfo>
 #include <algorithm>
 #include <cstdlib>
 
@@ -54,6 +55,18 @@ void TFont::Assign(const TFont& other) {
   color_ = other.color_;
   charset_ = other.charset_;
   Changed();
+}
+
+TFont TFont::FromQFont(const QFont& font, TColor color) {
+  // A font given in points has as many pixels as it has on the device it was made for.
+  const int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+  TFont result;
+  result.SetName(font.family());
+  result.SetHeight(-pixels);
+  result.SetBold(font.bold());
+  result.SetItalic(font.italic());
+  result.SetColor(color);
+  return result;
 }
 
 QFont TFont::ToQFont() const {

@@ -89,6 +89,8 @@ class TFont {
   // Copies the description of another font (not its listener); one change is announced.
   void Assign(const TFont& other);
 
+  // The description of a Qt font at its size in pixels, written in `color`.
+  static TFont FromQFont(const QFont& font, TColor color);
   QFont ToQFont() const;
   bool SameAs(const TFont& other) const;
 

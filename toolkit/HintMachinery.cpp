@@ -5,7 +5,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 
-#include "toolkit/Application.h"
+#include "toolkit/RunGuarded.h"
 
 namespace {
 
@@ -20,8 +20,9 @@ THintMachinery::THintMachinery()
     timer->setSingleShot(true);
     timer->setTimerType(Qt::PreciseTimer);
   }
-  connect(&showTimer_, &QTimer::timeout, this, [this] { ShowTimerFired(); });
-  connect(&hideTimer_, &QTimer::timeout, this, [this] { HideTimerFired(); });
+  connect(&showTimer_, &QTimer::timeout, this, &THintMachinery::ShowPendingHint);
+  // The control keeps its place, so its hint only comes back once the mouse has left it.
+  connect(&hideTimer_, &QTimer::timeout, this, &THintMachinery::HideHint);
   window_ = hintWindowClass_();
   qApp->installEventFilter(this);
 }
@@ -71,7 +72,7 @@ void THintMachinery::CancelHint() {
   control_ = nullptr;
 }
 
-void THintMachinery::ShowTimerFired() {
+void THintMachinery::ShowPendingHint() {
   showTimer_.stop();
   if (!showHint_ || !window_ || !control_ || !control_->isVisible()) return;
   const QString text = ShortHint(control_);
@@ -83,11 +84,6 @@ void THintMachinery::ShowTimerFired() {
   RunGuarded([&] { window_->ActivateHint(rect, text); });
   shown_ = window_->isVisible();
   if (shown_ && hintHidePause_ > 0) hideTimer_.start(hintHidePause_);
-}
-
-void THintMachinery::HideTimerFired() {
-  // The control keeps its place, so its hint only comes back once the mouse has left it.
-  HideHint();
 }
 
 void THintMachinery::MouseOver(QWidget* widget) {

@@ -49,14 +49,10 @@ class THintMachinery : public QObject {
   // Hides the hint and forgets the pending one.
   void CancelHint();
 
-  // The two timers' handlers, public so that tests can drive the machinery without waiting.
-  void ShowTimerFired();
-  void HideTimerFired();
-
-  bool ShowTimerActive() const { return showTimer_.isActive(); }
-  int ShowTimerInterval() const { return showTimer_.interval(); }
-  bool HideTimerActive() const { return hideTimer_.isActive(); }
-  int HideTimerInterval() const { return hideTimer_.interval(); }
+  // The delay before a hint opens and the time it stays open: the hint opens and closes when
+  // they time out.
+  QTimer& ShowTimer() { return showTimer_; }
+  QTimer& HideTimer() { return hideTimer_; }
   QWidget* HintControl() const { return control_; }
   bool HintShown() const { return shown_; }
 
@@ -64,6 +60,7 @@ class THintMachinery : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void ShowPendingHint();
   void MouseOver(QWidget* widget);
   void MouseLeft(QWidget* widget);
   void HideHint();

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QWindow>
 
-#include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/RunGuarded.h"
 
 namespace {
 
@@ -45,8 +45,9 @@ void THintWindow::ActivateHint(const TRect& rect, const QString& text) {
   show();
 }
 
-void THintWindow::ShowShaped(const QRect& geometry, const QRegion& shape) {
+void THintWindow::ShowShaped(const QRect& geometry, const QRegion& shape, const QWidget* anchor) {
   shape_ = shape;
+  shaped_ = true;
   if (!NativeWayland()) {
     setGeometry(geometry);
     setMask(shape);
@@ -58,8 +59,7 @@ void THintWindow::ShowShaped(const QRect& geometry, const QRegion& shape) {
   hide();
   setGeometry(geometry);
   create();
-  const QWidget* main = Application ? Application->MainForm() : nullptr;
-  if (main && main->windowHandle()) windowHandle()->setTransientParent(main->windowHandle());
+  if (anchor && anchor->windowHandle()) windowHandle()->setTransientParent(anchor->windowHandle());
   show();
   // An input region outside the window lets the pointer through all of it. It is cleared first
   // because the platform ignores a region equal to the last one, even on a new surface.
@@ -67,24 +67,28 @@ void THintWindow::ShowShaped(const QRect& geometry, const QRegion& shape) {
   windowHandle()->setMask(QRegion(-1, -1, 1, 1));
 }
 
-void THintWindow::Present(const QImage& picture) {
+bool THintWindow::Paint(TCanvas& canvas) {
+  canvas.Brush = {Color, TBrushStyle::Solid};
+  canvas.FillRect({0, 0, width(), height()});
+  canvas.Font = Font;
+  canvas.Brush.Style = TBrushStyle::Clear;
+  canvas.TextOut(TextMargin + 2, TextMargin, text_);
+  return true;
+}
+
+// Drawn into an image first, as the canvas draws, then put on the window in one go.
+void THintWindow::paintEvent(QPaintEvent*) {
+  QImage picture(size(), QImage::Format_RGB32);
+  TCanvas canvas(picture);
+  bool painted = true;
+  RunGuarded([&] { painted = Paint(canvas); });
+  if (!painted) return;
   QPainter painter(this);
-  if (NativeWayland()) {
+  if (shaped_ && NativeWayland()) {
     // The buffer may still hold an earlier hint: all of it outside the shape is cleared.
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), Qt::transparent);
     painter.setClipRegion(shape_);
   }
   painter.drawImage(0, 0, picture);
-}
-
-void THintWindow::paintEvent(QPaintEvent*) {
-  QImage image(size(), QImage::Format_RGB32);
-  TCanvas canvas(image);
-  canvas.Brush = {Color, TBrushStyle::Solid};
-  canvas.FillRect({0, 0, width(), height()});
-  canvas.Font = Font;
-  canvas.Brush.Style = TBrushStyle::Clear;
-  canvas.TextOut(TextMargin + 2, TextMargin, text_);
-  QPainter(this).drawImage(0, 0, image);
 }

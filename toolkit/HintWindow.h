@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QImage>
 #include <QRect>
 #include <QRegion>
 #include <QString>
 #include <QWidget>
 
 #include "toolkit/Graphics.h"
+
+class TCanvas;
 
 // The window the application shows its hints in: a popup that never takes focus, lets the mouse
 // through and stays out of the task bar. Derived classes replace ActivateHint to lay out and
@@ -28,16 +29,21 @@ class THintWindow : public QWidget {
   TFont Font;
   TColor Color = 0xE1FFFF;  // the desktop's pale info yellow
 
-  // Shows the window at `geometry` (screen pixels) with only the pixels of `shape` visible.
-  void ShowShaped(const QRect& geometry, const QRegion& shape);
+  // Shows the window at `geometry` (screen pixels) with only the pixels of `shape` visible. On
+  // Wayland, where windows cannot place themselves, it hangs from `anchor`'s window.
+  void ShowShaped(const QRect& geometry, const QRegion& shape, const QWidget* anchor);
   const QRegion& Shape() const { return shape_; }
 
+  // Draws the whole window on `canvas`, which is the window's size. Returns false when there is
+  // nothing to show; the window is then left unpainted.
+  virtual bool Paint(TCanvas& canvas);
+
  protected:
+  // Paints the window through Paint, inside the shape only.
   void paintEvent(QPaintEvent* event) override;
-  // Puts `picture` on the window, inside the shape only.
-  void Present(const QImage& picture);
 
  private:
   QString text_;
   QRegion shape_;
+  bool shaped_ = false;
 };

@@ -383,7 +383,7 @@ TEST_F(CloudHintWindow, PaintsTheColourBrushTilesIconAndText) {
     QImage image(window.size(), QImage::Format_RGB32);
     image.fill(Qt::magenta);
     TCanvas canvas(image);
-    window.PaintCloud(canvas);
+    window.Paint(canvas);
     return image;
   };
   QImage image = paint();
@@ -430,14 +430,14 @@ TEST_F(CloudHintWindow, WithoutAComponentPaintingDoesNothing) {
   image.fill(Qt::magenta);
   const QImage before = image;
   TCanvas canvas(image);
-  window.PaintCloud(canvas);
+  window.Paint(canvas);
   EXPECT_EQ(image, before);
 
   // The component goes away while its cloud is shown.
   Activate("Partir");
   delete hint;
   EXPECT_EQ(window.CloudHint, nullptr);
-  window.PaintCloud(canvas);
+  window.Paint(canvas);
   EXPECT_EQ(image, before);
   window.grab();
 }

@@ -70,8 +70,9 @@ class ClickStorm : public GameTest {
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
     QApplication::sendEvent(widget, &enter);
     THintMachinery& hints = Application->Hints();
-    if (hints.ShowTimerActive()) hints.ShowTimerFired();
-    if (dice() % 2 && hints.HideTimerActive()) hints.HideTimerFired();
+    if (hints.ShowTimer().isActive()) QMetaObject::invokeMethod(&hints.ShowTimer(), "timeout");
+    if (dice() % 2 && hints.HideTimer().isActive())
+      QMetaObject::invokeMethod(&hints.HideTimer(), "timeout");
     if (dice() % 3 == 0) {
       QEvent leave(QEvent::Leave);
       QApplication::sendEvent(widget, &leave);

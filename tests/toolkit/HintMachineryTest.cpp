@@ -91,8 +91,8 @@ TEST_F(HintMachinery, ShowsOnlyEnabledNonEmptyHintsAndOnlyTheTextBeforeTheBar) {
     first.setProperty("ShowHint", c.showHint ? QVariant(*c.showHint) : QVariant());
     first.setToolTip(c.toolTip);
     Enter(first);
-    EXPECT_EQ(hints.ShowTimerActive(), !c.expected.isEmpty());
-    hints.ShowTimerFired();
+    EXPECT_EQ(hints.ShowTimer().isActive(), !c.expected.isEmpty());
+    QMetaObject::invokeMethod(&hints.ShowTimer(), "timeout");
     if (c.expected.isEmpty()) {
       EXPECT_TRUE(Shown().empty());
       EXPECT_FALSE(Application->HintWindow()->isVisible());
@@ -106,48 +106,48 @@ TEST_F(HintMachinery, ShowsOnlyEnabledNonEmptyHintsAndOnlyTheTextBeforeTheBar) {
 
 TEST_F(HintMachinery, OpensAfterTheDelayAndClosesAfterTheDisplayTime) {
   Enter(first);
-  EXPECT_TRUE(hints.ShowTimerActive());
-  EXPECT_EQ(hints.ShowTimerInterval(), 200);
+  EXPECT_TRUE(hints.ShowTimer().isActive());
+  EXPECT_EQ(hints.ShowTimer().interval(), 200);
   EXPECT_FALSE(Application->HintWindow()->isVisible());
 
-  hints.ShowTimerFired();
+  QMetaObject::invokeMethod(&hints.ShowTimer(), "timeout");
   EXPECT_TRUE(hints.HintShown());
   EXPECT_TRUE(Application->HintWindow()->isVisible());
-  EXPECT_TRUE(hints.HideTimerActive());
-  EXPECT_EQ(hints.HideTimerInterval(), 5000);
+  EXPECT_TRUE(hints.HideTimer().isActive());
+  EXPECT_EQ(hints.HideTimer().interval(), 5000);
 
-  hints.HideTimerFired();
+  QMetaObject::invokeMethod(&hints.HideTimer(), "timeout");
   EXPECT_FALSE(hints.HintShown());
   EXPECT_FALSE(Application->HintWindow()->isVisible());
   // Resting on the same control does not bring it back.
   QMouseEvent move(QEvent::MouseMove, QPointF(6, 6), QPointF(6, 6), Qt::NoButton, Qt::NoButton,
                    Qt::NoModifier);
   QApplication::sendEvent(&first, &move);
-  EXPECT_FALSE(hints.ShowTimerActive());
+  EXPECT_FALSE(hints.ShowTimer().isActive());
   EXPECT_EQ(Shown().size(), 1u);
 }
 
 TEST_F(HintMachinery, LeavingOrClickingTheControlHidesTheHint) {
   Enter(first);
-  hints.ShowTimerFired();
+  QMetaObject::invokeMethod(&hints.ShowTimer(), "timeout");
   Leave(first);
   EXPECT_FALSE(Application->HintWindow()->isVisible());
   EXPECT_EQ(hints.HintControl(), nullptr);
-  EXPECT_FALSE(hints.HideTimerActive());
+  EXPECT_FALSE(hints.HideTimer().isActive());
 
   Enter(second);
-  hints.ShowTimerFired();
+  QMetaObject::invokeMethod(&hints.ShowTimer(), "timeout");
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(6, 6), QPointF(6, 6), Qt::LeftButton,
                     Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(&second, &press);
   EXPECT_FALSE(Application->HintWindow()->isVisible());
-  EXPECT_FALSE(hints.ShowTimerActive());
+  EXPECT_FALSE(hints.ShowTimer().isActive());
 
   // Leaving before the delay has run out cancels the pending hint.
   Leave(second);
   Enter(first);
   Leave(first);
-  EXPECT_FALSE(hints.ShowTimerActive());
+  EXPECT_FALSE(hints.ShowTimer().isActive());
 }
 
 TEST_F(HintMachinery, MovingStraightToAnotherHintedControlUsesTheShortPause) {
@@ -166,13 +166,13 @@ TEST_F(HintMachinery, MovingStraightToAnotherHintedControlUsesTheShortPause) {
     SCOPED_TRACE(c.name);
     hints.CancelHint();
     Enter(first);
-    if (c.firstShown) hints.ShowTimerFired();
+    if (c.firstShown) QMetaObject::invokeMethod(&hints.ShowTimer(), "timeout");
     Leave(first);
     if (c.pauseBetween) QApplication::processEvents();
     Enter(second);
-    EXPECT_EQ(hints.ShowTimerInterval(), c.expected);
+    EXPECT_EQ(hints.ShowTimer().interval(), c.expected);
     EXPECT_EQ(hints.HintControl(), &second);
-    hints.ShowTimerFired();
+    QMetaObject::invokeMethod(&hints.ShowTimer(), "timeout");
     EXPECT_EQ(Shown().back(), "Second");
   }
   EXPECT_EQ(Application->HintShortPause(), 50);
@@ -192,7 +192,7 @@ TEST_F(HintMachinery, ChildrenOfAHintedControlShowItsHint) {
                    Qt::NoModifier);
   QApplication::sendEvent(&form, &move);
   EXPECT_EQ(hints.HintControl(), &panel);
-  hints.ShowTimerFired();
+  QMetaObject::invokeMethod(&hints.ShowTimer(), "timeout");
   EXPECT_EQ(Shown().back(), "Panneau");
 }
 
@@ -203,7 +203,7 @@ TEST_F(HintMachinery, AControlDestroyedWhileItsHintIsPendingShowsNothing) {
   doomed->show();
   Enter(*doomed);
   doomed.reset();
-  hints.ShowTimerFired();
+  QMetaObject::invokeMethod(&hints.ShowTimer(), "timeout");
   EXPECT_TRUE(Shown().empty());
 }
 
@@ -215,14 +215,14 @@ TEST_F(HintMachinery, QtTooltipsAreSwallowed) {
 
 TEST_F(HintMachinery, TheSwitchDestroysAndCreatesTheWindowOfTheCurrentClass) {
   Enter(first);
-  hints.ShowTimerFired();
+  QMetaObject::invokeMethod(&hints.ShowTimer(), "timeout");
   Application->SetShowHint(false);
   EXPECT_FALSE(Application->ShowHint());
   EXPECT_EQ(Application->HintWindow(), nullptr);
   EXPECT_FALSE(hints.HintShown());
   // With hints off nothing is scheduled to show.
   Enter(second);
-  hints.ShowTimerFired();
+  QMetaObject::invokeMethod(&hints.ShowTimer(), "timeout");
   EXPECT_FALSE(hints.HintShown());
 
   Application->SetHintWindowClass([] { return std::make_unique<THintWindow>(); });
@@ -237,7 +237,7 @@ TEST_F(HintMachinery, TheSwitchDestroysAndCreatesTheWindowOfTheCurrentClass) {
   Application->SetShowHint(false);
   Application->SetShowHint(true);
   EXPECT_EQ(Application->HintWindow(), nullptr);  // no class, no window, no crash
-  hints.ShowTimerFired();
+  QMetaObject::invokeMethod(&hints.ShowTimer(), "timeout");
 }
 
 TEST(HintWindow, IsAFocuslessPopupTheMousePassesThrough) {
