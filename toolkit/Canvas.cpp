@@ -2,27 +2,19 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <utility>
 
 namespace {
 
 Qt::BrushStyle ToQtBrushStyle(TBrushStyle style) {
-  switch (style) {
-    case TBrushStyle::Solid:
-      return Qt::SolidPattern;
-    case TBrushStyle::Clear:
-      return Qt::NoBrush;
-    case TBrushStyle::Horizontal:
-      return Qt::HorPattern;
-    case TBrushStyle::Vertical:
-      return Qt::VerPattern;
-    case TBrushStyle::FDiagonal:
-      return Qt::FDiagPattern;
-    case TBrushStyle::BDiagonal:
-      return Qt::BDiagPattern;
-    case TBrushStyle::Cross:
-      return Qt::CrossPattern;
-    case TBrushStyle::DiagCross:
-      return Qt::DiagCrossPattern;
+  static constexpr std::pair<TBrushStyle, Qt::BrushStyle> Styles[] = {
+      {TBrushStyle::Solid, Qt::SolidPattern},     {TBrushStyle::Clear, Qt::NoBrush},
+      {TBrushStyle::Horizontal, Qt::HorPattern},  {TBrushStyle::Vertical, Qt::VerPattern},
+      {TBrushStyle::FDiagonal, Qt::FDiagPattern}, {TBrushStyle::BDiagonal, Qt::BDiagPattern},
+      {TBrushStyle::Cross, Qt::CrossPattern},     {TBrushStyle::DiagCross, Qt::DiagCrossPattern},
+  };
+  for (const auto& [ours, qts] : Styles) {
+    if (ours == style) return qts;
   }
   return Qt::SolidPattern;
 }

@@ -18,33 +18,27 @@ TRect UnionRect(const TRect& a, const TRect& b) {
 }
 
 void TFont::SetName(const QString& name) {
-  name_ = name;
-  Changed();
+  Change(name_, name);
 }
 
 void TFont::SetHeight(int height) {
-  height_ = height;
-  Changed();
+  Change(height_, height);
 }
 
 void TFont::SetBold(bool bold) {
-  bold_ = bold;
-  Changed();
+  Change(bold_, bold);
 }
 
 void TFont::SetItalic(bool italic) {
-  italic_ = italic;
-  Changed();
+  Change(italic_, italic);
 }
 
 void TFont::SetColor(TColor color) {
-  color_ = color;
-  Changed();
+  Change(color_, color);
 }
 
 void TFont::SetCharset(int charset) {
-  charset_ = charset;
-  Changed();
+  Change(charset_, charset);
 }
 
 void TFont::Assign(const TFont& other) {
@@ -55,6 +49,10 @@ void TFont::Assign(const TFont& other) {
   color_ = other.color_;
   charset_ = other.charset_;
   Changed();
+}
+
+void TFont::Changed() {
+  if (OnChange) OnChange();
 }
 
 TFont TFont::FromQFont(const QFont& font, TColor color) {
@@ -82,8 +80,4 @@ QFont TFont::ToQFont() const {
 bool TFont::SameAs(const TFont& other) const {
   return name_ == other.name_ && height_ == other.height_ && bold_ == other.bold_ &&
          italic_ == other.italic_ && color_ == other.color_ && charset_ == other.charset_;
-}
-
-void TFont::Changed() {
-  if (OnChange) OnChange();
 }

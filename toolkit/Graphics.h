@@ -95,6 +95,12 @@ class TFont {
   bool SameAs(const TFont& other) const;
 
  private:
+  // Stores a new value of one field and tells the owner.
+  template <typename T>
+  void Change(T& field, const T& value) {
+    field = value;
+    Changed();
+  }
   void Changed();
 
   QString name_ = QStringLiteral("MS Sans Serif");
