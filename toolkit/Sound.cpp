@@ -216,12 +216,12 @@ bool TSdlSoundPlayer::Play(const QString& name, uint32_t flags) {
 std::vector<uint8_t> DecodeWave(const QByteArray& bytes) {
   if (!ChunksFit(AsBytes(bytes))) return {};
   SDL_RWops* stream = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
-  SDL_AudioSpec spec;
+  SDL_AudioSpec format;
   Uint8* samples = nullptr;
   Uint32 length = 0;
-  if (!stream || !SDL_LoadWAV_RW(stream, 1, &spec, &samples, &length)) return {};
+  if (!stream || !SDL_LoadWAV_RW(stream, 1, &format, &samples, &length)) return {};
   const TSamples owned(samples, &SDL_FreeWAV);
-  return Convert(spec, owned.get(), length);
+  return Convert(format, owned.get(), length);
 }
 
 bool PlaySound(const QString& name, uint32_t flags) {
