@@ -5,11 +5,14 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 
 #include "tests/game/GameFixture.h"
+#include "tests/support/FileSizeLimit.h"
 #include "toolkit/Animate.h"
 #include "toolkit/Avi.h"
 #include "toolkit/Bitmap.h"
@@ -152,17 +155,18 @@ TEST_F(SoundFaults, NoDeviceOrADamagedWaveIsSilenceAtOnce) {
 TEST_F(SoundFaults, ADeviceThatFailsOrHangsNeitherHoldsNorStopsTheGame) {
   struct Case {
     const char* fault;
-    const char* variable;
-    const char* value;
+    const char* delayMs;  // per buffer; none for the full disk
     qint64 startLimitMs;
   };
   // The start signal lasts 2.3 s. A lost device ends the wait at once; a device that stops
   // taking audio, one second after the wave should have ended.
-  for (const Case& c : {Case{"lost (full disk)", "SDL_DISKAUDIOFILE", "/dev/full", 1500},
-                        Case{"hung", "SDL_DISKAUDIODELAY", "600000", 4500}}) {
+  QTemporaryDir dir;
+  for (const Case& c : {Case{"lost (full disk)", nullptr, 1500}, Case{"hung", "600000", 4500}}) {
     qputenv("SDL_AUDIODRIVER", "disk");
-    qputenv("SDL_DISKAUDIOFILE", "/dev/null");
-    qputenv(c.variable, c.value);
+    qputenv("SDL_DISKAUDIOFILE", dir.filePath(c.fault).toLocal8Bit());
+    if (c.delayMs) qputenv("SDL_DISKAUDIODELAY", c.delayMs);
+    std::optional<TFileSizeLimit> fullDisk;
+    if (!c.delayMs) fullDisk.emplace(4096);
     auto player = std::make_unique<TSdlSoundPlayer>();
     SetSoundPlayer(player.get());
     main->show();

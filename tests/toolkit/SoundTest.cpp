@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,6 +12,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/RecordingSoundPlayer.h"
 #include "toolkit/Application.h"
 #include "toolkit/TerminationSignal.h"
@@ -96,19 +96,14 @@ TEST_F(SdlSound, WaitingPlayReturnsWhenTheWaveHasEnded) {
 }
 
 TEST_F(SdlSound, ALostDeviceEndsTheWaitAtOnceAndTheNextSoundOpensItAgain) {
-  // A file that may not grow past 4 KB (SDL takes only regular files): the device is lost at an
-  // early write, as when the sound server goes away.
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit unlimited{};
-  getrlimit(RLIMIT_FSIZE, &unlimited);
-  rlimit small = unlimited;
-  small.rlim_cur = 4096;
-  setrlimit(RLIMIT_FSIZE, &small);
-  qputenv("SDL_DISKAUDIOFILE", dir_.filePath("full.raw").toLocal8Bit());
   bool played = true;
-  EXPECT_LT(Seconds([&] { played = player_->Play("Low", SND_RESOURCE); }), 1.0);
-  EXPECT_FALSE(played);
-  setrlimit(RLIMIT_FSIZE, &unlimited);
+  {
+    // A full disk: the device is lost at an early write, as when the sound server goes away.
+    const TFileSizeLimit fullDisk(4096);
+    qputenv("SDL_DISKAUDIOFILE", dir_.filePath("full.raw").toLocal8Bit());
+    EXPECT_LT(Seconds([&] { played = player_->Play("Low", SND_RESOURCE); }), 1.0);
+    EXPECT_FALSE(played);
+  }
   // The server is back: the next sound is heard whole, and waited for.
   qputenv("SDL_DISKAUDIOFILE", Output().toLocal8Bit());
   EXPECT_GT(Seconds([&] { played = player_->Play("High", SND_RESOURCE); }), 1.4);
