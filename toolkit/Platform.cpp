@@ -23,6 +23,7 @@ bool ShouldPreferX11(int argc, const char* const* argv, const char* platformVari
 
 void PreferX11WhenOffered(int argc, const char* const* argv) {
   if (ShouldPreferX11(argc, argv, std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"))) {
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    // Wayland stays the fallback, for an X display that is offered but does not answer.
+    setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
   }
 }
