@@ -32,7 +32,6 @@ class THintWindow : public QWidget {
   // Shows the window at `geometry` (screen pixels) with only the pixels of `shape` visible. On
   // Wayland, where windows cannot place themselves, it hangs from `anchor`'s window.
   void ShowShaped(const QRect& geometry, const QRegion& shape, const QWidget* anchor);
-  const QRegion& Shape() const { return shape_; }
 
   // Draws the whole window on `canvas`, which is the window's size. Returns false when there is
   // nothing to show; the window is then left unpainted.

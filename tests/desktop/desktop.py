@@ -65,15 +65,13 @@ class Desktop:
         self.processes.append(process)
         return process
 
-    def start_xvfb(self, *screens, xinerama=False):
-        """An Xvfb with the given screens ("1024x768x24"), side by side as monitors of one
-        desktop when `xinerama` is set; returns its display, which becomes the scenario's."""
+    def start_xvfb(self, *screens):
+        """An Xvfb with the given screens ("1024x768x24"); returns its display, which becomes
+        the scenario's."""
         read, write = os.pipe()
         argv = ["Xvfb", "-displayfd", str(write), "-nolisten", "tcp"]
         for number, screen in enumerate(screens or ["1024x768x24"]):
             argv += ["-screen", str(number), screen]
-        if xinerama:
-            argv.append("+xinerama")
         self.start(argv, pass_fds=(write,))
         os.close(write)
         with os.fdopen(read) as pipe:
@@ -142,10 +140,6 @@ class Desktop:
     def key(self, keys):
         self.run("xdotool", "key", keys)
 
-    def pointer(self):
-        found = re.search(r"x:(-?\d+) y:(-?\d+)", self.run("xdotool", "getmouselocation"))
-        return int(found.group(1)), int(found.group(2))
-
     def screenshot(self, name):
         """The whole screen of the scenario's display, kept as `name`.png."""
         path = os.path.join(self.dir, name + ".png")
@@ -194,9 +188,6 @@ class Window:
         window.type = desktop.run("xprop", "-id", str(window.id), "_NET_WM_WINDOW_TYPE",
                                   display=display)
         return window
-
-    def contains(self, x, y):
-        return self.x <= x < self.x + self.width and self.y <= y < self.y + self.height
 
 
 class Picture:
