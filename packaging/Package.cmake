@@ -11,7 +11,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "is scored against the first three finishers, and the totals add up from race to\n"
     "race. The game is in French and played with the mouse.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
-set(CPACK_PACKAGE_CONTACT "Tiercé dev <dev@tierce.local>")
+set(CPACK_PACKAGE_CONTACT "The Tiercé à deux developers <tiercea2@users.noreply.github.com>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Installs under DESTDIR with the real prefix, so that install-time code sees /usr.
 set(CPACK_SET_DESTDIR ON)
@@ -28,5 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # linked library that dpkg-shlibdeps could find.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
+set(CPACK_TIERCE_DEBIAN_CHANGELOG ${CMAKE_CURRENT_SOURCE_DIR}/changelog.Debian)
+set(CPACK_TIERCE_PROGRAM ${TIERCE_INSTALL_BINDIR}/tierce)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/DebianStaging.cmake)
 
 include(CPack)
