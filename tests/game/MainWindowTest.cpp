@@ -123,9 +123,8 @@ TEST_F(MainWindow, EachFrameIsCutFromItsCellAndKeyedOnItsOwnCorner) {
       ASSERT_EQ(frame.Height(), FrameHeight);
       EXPECT_TRUE(frame.Transparent);
       EXPECT_EQ(frame.TransparentColor, frame.Pixel(1, 1));
-      const QImage cell = SpriteSheet.Image().copy(FrameWidth * (f - 1), FrameHeight * (h - 1),
-                                                   FrameWidth, FrameHeight);
-      EXPECT_EQ(frame.Image(), cell) << "horse " << h << " frame " << f;
+      const QRect cell(FrameWidth * (f - 1), FrameHeight * (h - 1), FrameWidth, FrameHeight);
+      EXPECT_EQ(frame.Image(), SpriteSheet.Image().copy(cell)) << "horse " << h << " frame " << f;
     }
   }
 }

@@ -226,9 +226,7 @@ TEST(StringGrid, RightPressDoesNotAlsoOpenTheParentsMenu) {
   }
 }
 
-TEST(StringGrid, ResizingKeepsTheTextsThatStillFitAndRefusesNonsense) {
-  TStringGrid grid;
-  grid.SetGridSize(4, 2, 73, 62);
+TEST_F(GridFixture, ResizingKeepsTheTextsThatStillFitAndRefusesNonsense) {
   grid.SetCell(0, 0, "J1");
   grid.SetCell(3, 1, "6");
   grid.SetCell(1, 1, "5");
