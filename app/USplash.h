@@ -1,27 +1,18 @@
 #pragma once
 
 #include <QDialog>
-#include <memory>
 
-namespace Ui {
-class TSplash;
-}
-class TImage;
+#include "ui_USplash.h"
 
-// The title picture shown before the game; a click on it closes it.
-class TSplash : public QDialog {
+// The title picture shown before the game; a click on it closes it. Its picture Image1 is the
+// form description's own member.
+class TSplash : public QDialog, public Ui::TSplash {
   Q_OBJECT
 
  public:
   explicit TSplash(QWidget* parent = nullptr);
-  ~TSplash() override;
-
-  TImage* Image1;
 
   void Image1Click();
-
- private:
-  std::unique_ptr<Ui::TSplash> ui_;
 };
 
 extern TSplash* Splash;

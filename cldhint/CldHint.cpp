@@ -100,7 +100,7 @@ void TCloudHintWindow::LayoutLines(TCanvas* canvas, const QString& text, const T
     h = 0;
   }
   TBitmap scratch(1, 1);
-  TCanvas measure(scratch.Image());
+  TCanvas measure(scratch);
   measure.Font.Assign(Font);
   const auto isControl = [&text](qsizetype at) { return text.at(at).unicode() < 32; };
   int32_t y = 0;

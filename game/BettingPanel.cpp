@@ -10,8 +10,8 @@ void TMain::DrawHorseItem(TComboBox& comboBox, int index, const TRect& rect) {
   ItemBitmap = comboBox.ItemPicture(index);
   TCanvas& canvas = comboBox.Canvas();
   if (ItemBitmap) {
-    canvas.CopyRect({rect.Left, rect.Top, rect.Left + 73, rect.Top + 60}, *ItemBitmap,
-                    {0, 0, 73, 60});
+    canvas.CopyRect({rect.Left, rect.Top, rect.Left + FrameWidth, rect.Top + FrameHeight},
+                    *ItemBitmap, {0, 0, FrameWidth, FrameHeight});
   }
   canvas.Font.SetColor(clYellow);
   canvas.TextOut(rect.Left, rect.Top, comboBox.itemText(index));
@@ -32,12 +32,12 @@ void TMain::Choix3DrawItem(int index, const TRect& rect) {
 void TMain::StringGrid1DrawCell(int col, int row, const TRect& rect) {
   const QString text = StringGrid1->Cell(col, row);
   const TBitmap* source = nullptr;
-  TRect from{0, 0, 73, 60};
+  TRect from{0, 0, FrameWidth, FrameHeight};
   if (text == QLatin1String("J1")) {
     source = &PortraitSheet;
   } else if (text == QLatin1String("J2")) {
     source = &PortraitSheet;
-    from = {73, 0, 146, 60};
+    from = {FrameWidth, 0, 2 * FrameWidth, FrameHeight};
   } else if (text.size() == 1 && text[0] >= '1' && text[0] <= '9') {
     source = &HorseFrames[text[0].digitValue()][1];
   }

@@ -19,7 +19,7 @@ TRect FrameRect(int horse) {
 }  // namespace
 
 void TMain::GoClick() {
-  TCanvas(SceneBitmap.Image()).Draw(0, 0, BackgroundBitmap);
+  TCanvas(SceneBitmap).Draw(0, 0, BackgroundBitmap);
   ValiderSelection->click();
   Go->setEnabled(false);
   Modifierlescheveaux1->setEnabled(false);
@@ -37,8 +37,8 @@ void TMain::GoClick() {
   NextRank = 1;
   for (int h = 1; h <= HorseCount; ++h) {
     HorseFinished[h] = false;
-    HorseX[h] = -73;
-    HorseY[h] = (h - 1) * 60 + 50;
+    HorseX[h] = -FrameWidth;
+    HorseY[h] = (h - 1) * LaneHeight + FirstLaneTop;
     HorseRect[h] = FrameRect(h);
     PrevHorseRect[h] = HorseRect[h];
   }
@@ -86,7 +86,7 @@ void TMain::EndRace() {
 void TMain::TimerMouvementTimer() {
   ++AnimFrame;
   if (AnimFrame == 9) AnimFrame = 1;
-  TCanvas scene(SceneBitmap.Image());
+  TCanvas scene(SceneBitmap);
   for (int h = 1; h <= HorseCount; ++h) {
     scene.CopyRect(PrevHorseRect[h], BackgroundBitmap, PrevHorseRect[h]);
     HorseRect[h] = FrameRect(h);

@@ -15,7 +15,6 @@
 #include "toolkit/SpeedButton.h"
 #include "toolkit/StringGrid.h"
 #include "toolkit/Timer.h"
-#include "ui_UGaloppo.h"
 
 int32_t FinishLine = 0;
 int32_t SpriteWidth = 0;
@@ -46,9 +45,9 @@ const TBitmap EmptyItemBitmap;
 
 }  // namespace
 
-TMain::TMain(QWidget* parent) : TSurfaceWindow(parent), ui_(std::make_unique<Ui::TMain>()) {
-  ui_->setupUi(this);
-  SetUpControls();
+TMain::TMain(QWidget* parent) : TSurfaceWindow(parent) {
+  setupUi(this);
+  SetFormProperties();
   CreatePopupMenu();
   CreateCloudHint();
   BindHandlers();
@@ -58,22 +57,7 @@ TMain::TMain(QWidget* parent) : TSurfaceWindow(parent), ui_(std::make_unique<Ui:
 
 TMain::~TMain() = default;
 
-void TMain::SetUpControls() {
-  Image2 = ui_->Image2;
-  Go = ui_->Go;
-  LabelPointJoueur1 = ui_->LabelPointJoueur1;
-  LabelPointJoueur2 = ui_->LabelPointJoueur2;
-  LabelCh1 = ui_->LabelCh1;
-  LabelCh2 = ui_->LabelCh2;
-  PanelPropos = ui_->PanelPropos;
-  Image1 = ui_->Image1;
-  ValiderSelection = ui_->ValiderSelection;
-  Choix1 = ui_->Choix1;
-  Choix2 = ui_->Choix2;
-  Choix3 = ui_->Choix3;
-  StringGrid1 = ui_->StringGrid1;
-  AnimateHomme = ui_->AnimateHomme;
-
+void TMain::SetFormProperties() {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setFixedSize(800, 600);
   // The 32-pixel picture, and larger ones for task bars and docks on large screens.
@@ -90,16 +74,13 @@ void TMain::SetUpControls() {
   }
   for (TComboBox* choice : {Choix1, Choix2, Choix3}) {
     choice->SetColor(0x004800);
-    choice->SetItemHeight(56);
+    choice->SetItemHeight(ChoiceItemHeight);
   }
-  StringGrid1->SetGridSize(4, 2, 73, 62);
+  StringGrid1->SetGridSize(4, 2, FrameWidth, GridRowHeight);
   AnimateHomme->SetCenter(true);
   AnimateHomme->SetTransparent(true);
   AnimateHomme->SetStopFrame(50);
   AnimateHomme->SetRepetitions(0);
-
-  TimerMouvement = new TTimer(this);
-  TimerAvancer = new TTimer(this);
 }
 
 void TMain::CreateCloudHint() {
@@ -137,8 +118,8 @@ void TMain::FormCreate() {
   Randomize();
   FinishLine = 700;
   AnimFrame = 1;
-  SpriteWidth = 73;
-  SpriteHeight = 60;
+  SpriteWidth = FrameWidth;
+  SpriteHeight = FrameHeight;
   AnimateHomme->SetResName(QStringLiteral("Man"));
   AnimateHomme->SetActive(true);
   ItemBitmap = &EmptyItemBitmap;
@@ -147,9 +128,9 @@ void TMain::FormCreate() {
   PortraitSheet = TBitmap::FromResource(QStringLiteral("Joueurs"));
   StringGrid1->SetCell(0, 0, QStringLiteral("J1"));
   StringGrid1->SetCell(0, 1, QStringLiteral("J2"));
-  SceneBitmap = TBitmap(BackgroundBitmap.Image().copy());
+  SceneBitmap = BackgroundBitmap;
   for (int f = 1; f <= GallopFrameCount; ++f) {
-    for (int h = 1; h <= HorseCount; ++h) HorseFrames[h][f] = HorseFrame(SpriteSheet, h, f);
+    for (int h = 1; h <= HorseCount; ++h) HorseFrames[h][f] = CutHorseFrame(SpriteSheet, h, f);
   }
   for (int k = 1; k <= HorseCount; ++k) {
     for (TComboBox* choice : {Choix1, Choix2, Choix3}) {
@@ -159,11 +140,11 @@ void TMain::FormCreate() {
   Recommencer1Click();
 }
 
-TBitmap HorseFrame(const TBitmap& sheet, int horse, int frame) {
-  TBitmap cell(73, 60);
-  TCanvas(cell.Image())
-      .CopyRect({0, 0, 73, 60}, sheet,
-                {73 * (frame - 1), 60 * (horse - 1), 73 * frame, 60 * horse});
+TBitmap CutHorseFrame(const TBitmap& sheet, int horse, int frame) {
+  TBitmap cell(FrameWidth, FrameHeight);
+  TCanvas(cell).CopyRect({0, 0, FrameWidth, FrameHeight}, sheet,
+                         {FrameWidth * (frame - 1), FrameHeight * (horse - 1), FrameWidth * frame,
+                          FrameHeight * horse});
   cell.Transparent = true;
   cell.TransparentColor = cell.Pixel(1, 1);
   return cell;

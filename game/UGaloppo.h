@@ -2,29 +2,31 @@
 
 #include <QString>
 #include <cstdint>
-#include <memory>
 
 #include "game/OneBased.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Graphics.h"
 #include "toolkit/SurfaceWindow.h"
+#include "toolkit/Timer.h"
+#include "ui_UGaloppo.h"
 
 class QAction;
-class QLabel;
 class QMenu;
-class TAnimate;
 class TCloudHint;
-class TComboBox;
-class TImage;
-class TSpeedButton;
-class TStringGrid;
-class TTimer;
-namespace Ui {
-class TMain;
-}
 
 constexpr int HorseCount = 9;
 constexpr int GallopFrameCount = 8;
+
+// Every picture cell of the game: a horse's gallop frame in the sprite sheet, a drop-down item's
+// picture and a portrait, which has the frame's size so that the grid shows both alike.
+constexpr int FrameWidth = 73;
+constexpr int FrameHeight = 60;
+// The lanes are one frame high, the first one starting below the title.
+constexpr int LaneHeight = FrameHeight;
+constexpr int FirstLaneTop = 50;
+// The bet grid's cells are two rows taller than a frame, so the cell painter stretches it.
+constexpr int GridRowHeight = 62;
+constexpr int ChoiceItemHeight = 56;
 
 // The game state, shared by the race, the scoring, the betting panel and the menu. It lives for
 // the whole run; FormCreate gives it its starting values.
@@ -48,42 +50,30 @@ extern TBitmap PortraitSheet;
 extern TOneBased<TOneBased<TBitmap, GallopFrameCount>, HorseCount> HorseFrames;
 extern const TBitmap* ItemBitmap;
 
-// The sprite sheet's cell of `horse` in gallop `frame`, keyed on the cell's own field colour,
-// which it reads inside the cell's edge.
-TBitmap HorseFrame(const TBitmap& sheet, int horse, int frame);
+// Cuts the sprite sheet's cell of `horse` in gallop `frame`, keyed on the cell's own field
+// colour, which it reads inside the cell's edge.
+TBitmap CutHorseFrame(const TBitmap& sheet, int horse, int frame);
 
-// The game window: the track, the betting panel, the race and the right-click menu.
-class TMain : public TSurfaceWindow {
+// The game window: the track, the betting panel, the race and the right-click menu. Its child
+// controls are the form description's own members (Go, Choix1, StringGrid1 ...).
+class TMain : public TSurfaceWindow, public Ui::TMain {
   Q_OBJECT
 
  public:
   explicit TMain(QWidget* parent = nullptr);
   ~TMain() override;
 
-  TImage* Image2;
-  TSpeedButton* Go;
-  QLabel* LabelPointJoueur1;
-  QLabel* LabelPointJoueur2;
-  QLabel* LabelCh1;
-  QLabel* LabelCh2;
-  QWidget* PanelPropos;
-  TImage* Image1;
-  TSpeedButton* ValiderSelection;
-  TComboBox* Choix1;
-  TComboBox* Choix2;
-  TComboBox* Choix3;
-  TStringGrid* StringGrid1;
-  TAnimate* AnimateHomme;
-  TTimer* TimerMouvement;
-  TTimer* TimerAvancer;
-  QMenu* PopupMenu1;
-  QAction* Recommencer1;
-  QAction* Modifierlescheveaux1;
-  QAction* N1;
-  QAction* Jouersons1;
-  QAction* N2;
-  QAction* Quitter;
-  TCloudHint* CloudHint1;
+  // What the form description does not hold: the timers, the menu and the hint component.
+  TTimer* TimerMouvement = new TTimer(this);
+  TTimer* TimerAvancer = new TTimer(this);
+  QMenu* PopupMenu1 = nullptr;
+  QAction* Recommencer1 = nullptr;
+  QAction* Modifierlescheveaux1 = nullptr;
+  QAction* N1 = nullptr;
+  QAction* Jouersons1 = nullptr;
+  QAction* N2 = nullptr;
+  QAction* Quitter = nullptr;
+  TCloudHint* CloudHint1 = nullptr;
 
   void FormCreate();
 
@@ -116,15 +106,13 @@ class TMain : public TSurfaceWindow {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  void SetUpControls();
+  void SetFormProperties();
   void CreatePopupMenu();
   void CreateCloudHint();
   void BindHandlers();
   void DrawHorseItem(TComboBox& comboBox, int index, const TRect& rect);
   void WriteRank(int horse);
   void EndRace();
-
-  std::unique_ptr<Ui::TMain> ui_;
 };
 
 extern TMain* Main;

@@ -15,6 +15,7 @@
 class TCanvas {
  public:
   explicit TCanvas(QImage& target);
+  explicit TCanvas(TBitmap& bitmap) : TCanvas(bitmap.Image()) {}
 
   TFont Font;
   TBrush Brush;

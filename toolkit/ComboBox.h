@@ -53,8 +53,9 @@ class TComboBox : public QComboBox {
   void PrepareCanvas(bool highlighted);
   void ApplyColor();
 
-  TColor color_ = 0x004800;
-  int itemHeight_ = 56;
+  // A plain white list of one-line items until the owner sets its own.
+  TColor color_ = clWhite;
+  int itemHeight_ = fontMetrics().height();
   QImage itemImage_;
   TCanvas canvas_;
 };

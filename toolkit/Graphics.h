@@ -15,6 +15,7 @@ constexpr TColor clYellow = 0x00FFFF;
 constexpr TColor clRed = 0x0000FF;
 constexpr TColor clGreen = 0x008000;
 constexpr TColor clSilver = 0xC0C0C0;
+constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clAqua = 0xFFFF00;
 constexpr TColor clWindowText = clBlack;
 

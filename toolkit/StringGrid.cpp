@@ -27,7 +27,6 @@ TStringGrid::TStringGrid(QWidget* parent) : QFrame(parent), canvas_(surface_) {
   canvas_.OnChanged = [this](const QRect& rect) {
     update(rect.translated(contentsRect().topLeft()));
   };
-  SetGridSize(4, 2, 73, 62);
 }
 
 void TStringGrid::SetGridSize(int colCount, int rowCount, int colWidth, int rowHeight) {

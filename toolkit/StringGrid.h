@@ -57,7 +57,7 @@ class TStringGrid : public QFrame {
   int RowPitch() const { return rowHeight_ + 1; }
   void ResetSurface();
 
-  // Set to 4 x 2 cells of 73 x 62 by the constructor.
+  // No cells until SetGridSize.
   int colCount_ = 0;
   int rowCount_ = 0;
   int colWidth_ = 1;

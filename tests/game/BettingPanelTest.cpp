@@ -85,18 +85,18 @@ TEST_F(BettingPanel, CellPainterStretchesPortraitsAndFirstFrames) {
   };
   const Case cases[] = {
       {0, 0, &PortraitSheet, 0},
-      {0, 1, &PortraitSheet, 73},
+      {0, 1, &PortraitSheet, FrameWidth},
       {1, 0, &HorseFrames[1][1], 0},
       {3, 1, &HorseFrames[6][1], 0},
   };
   for (const Case& c : cases) {
     const TRect cell = grid.CellRect(c.col, c.row);
-    ASSERT_EQ(cell.Width(), 73);
-    ASSERT_EQ(cell.Height(), 62);
+    ASSERT_EQ(cell.Width(), FrameWidth);
+    ASSERT_EQ(cell.Height(), GridRowHeight);
     // The reference: the same picture stretched by the canvas from 60 to 62 rows.
-    TBitmap expected(73, 62);
-    TCanvas(expected.Image())
-        .CopyRect({0, 0, 73, 62}, *c.source, {c.sourceLeft, 0, c.sourceLeft + 73, 60});
+    TBitmap expected(FrameWidth, GridRowHeight);
+    TCanvas(expected).CopyRect({0, 0, FrameWidth, GridRowHeight}, *c.source,
+                               {c.sourceLeft, 0, c.sourceLeft + FrameWidth, FrameHeight});
     const QImage shown = grid.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown.copy(cell.ToQRect().translated(grid.contentsRect().topLeft())),
               expected.Image())

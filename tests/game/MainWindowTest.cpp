@@ -119,12 +119,12 @@ TEST_F(MainWindow, EachFrameIsCutFromItsCellAndKeyedOnItsOwnCorner) {
   for (int h = 1; h <= HorseCount; ++h) {
     for (int f = 1; f <= GallopFrameCount; ++f) {
       const TBitmap& frame = HorseFrames[h][f];
-      ASSERT_EQ(frame.Width(), 73);
-      ASSERT_EQ(frame.Height(), 60);
+      ASSERT_EQ(frame.Width(), FrameWidth);
+      ASSERT_EQ(frame.Height(), FrameHeight);
       EXPECT_TRUE(frame.Transparent);
       EXPECT_EQ(frame.TransparentColor, frame.Pixel(1, 1));
-      const QImage cell = SpriteSheet.Image().copy(73 * (f - 1), 60 * (h - 1), 73, 60);
-      EXPECT_EQ(frame.Image(), cell) << "horse " << h << " frame " << f;
+      const QRect cell(FrameWidth * (f - 1), FrameHeight * (h - 1), FrameWidth, FrameHeight);
+      EXPECT_EQ(frame.Image(), SpriteSheet.Image().copy(cell)) << "horse " << h << " frame " << f;
     }
   }
 }

@@ -40,10 +40,10 @@ TEST_F(Race, StartResetsTheHorsesValidatesAndStartsBothTimers) {
   EXPECT_EQ(ArrivalOrder, "");
   EXPECT_EQ(Score1, 4);
   for (int h = 1; h <= 9; ++h) {
-    EXPECT_EQ(HorseX[h], -73);
-    EXPECT_EQ(HorseY[h], 50 + 60 * (h - 1));
+    EXPECT_EQ(HorseX[h], -FrameWidth);
+    EXPECT_EQ(HorseY[h], FirstLaneTop + LaneHeight * (h - 1));
     EXPECT_FALSE(HorseFinished[h]);
-    EXPECT_EQ(HorseRect[h], (TRect{-73, HorseY[h], 0, HorseY[h] + 60}));
+    EXPECT_EQ(HorseRect[h], (TRect{-FrameWidth, HorseY[h], 0, HorseY[h] + FrameHeight}));
     EXPECT_EQ(PrevHorseRect[h], HorseRect[h]);
   }
 }
@@ -138,11 +138,11 @@ TEST_F(Race, AllHorsesGallopInStepStartingWithFrameTwoOfTheirOwnCells) {
   for (int tick = 0; tick < 8; ++tick) main->TimerMouvementTimer();
   EXPECT_EQ(AnimFrame, 2);
   // A frame is its cell of the sheet, keyed on the field at (1, 1), whatever the cell's corner.
-  QImage sheet(146, 120, QImage::Format_RGB32);
+  QImage sheet(2 * FrameWidth, 2 * FrameHeight, QImage::Format_RGB32);
   sheet.fill(Qt::blue);
-  sheet.setPixel(73, 60, qRgb(255, 0, 0));
-  const TBitmap cell = HorseFrame(TBitmap(sheet), 2, 2);
-  EXPECT_EQ(cell.Image(), sheet.copy(73, 60, 73, 60));
+  sheet.setPixel(FrameWidth, FrameHeight, qRgb(255, 0, 0));
+  const TBitmap cell = CutHorseFrame(TBitmap(sheet), 2, 2);
+  EXPECT_EQ(cell.Image(), sheet.copy(FrameWidth, FrameHeight, FrameWidth, FrameHeight));
   EXPECT_EQ(cell.TransparentColor, QColorToColor(Qt::blue));
 }
 

@@ -30,6 +30,8 @@ class ComboFixture : public ::testing::Test {
       pictures.back().Image().fill(ColorToQColor(0x101010u * TColor(k + 1)));
     }
     for (int k = 0; k < 9; ++k) combo.AddItem(QString::number(k + 1), &pictures[k]);
+    combo.SetColor(DarkGreen);
+    combo.SetItemHeight(56);
     combo.resize(97, 62);
     combo.OnDrawItem = [this](int index, const TRect& rect) {
       TCanvas& canvas = combo.Canvas();

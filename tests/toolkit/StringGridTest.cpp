@@ -25,6 +25,7 @@ struct TDrawCall {
 class GridFixture : public ::testing::Test {
  protected:
   void SetUp() override {
+    grid.SetGridSize(4, 2, 73, 62);
     grid.resize(296, 129);
     grid.OnDrawCell = [this](int col, int row, const TRect& rect) {
       draws.push_back({col, row, rect});
@@ -225,8 +226,7 @@ TEST(StringGrid, RightPressDoesNotAlsoOpenTheParentsMenu) {
   }
 }
 
-TEST(StringGrid, ResizingKeepsTheTextsThatStillFitAndRefusesNonsense) {
-  TStringGrid grid;
+TEST_F(GridFixture, ResizingKeepsTheTextsThatStillFitAndRefusesNonsense) {
   grid.SetCell(0, 0, "J1");
   grid.SetCell(3, 1, "6");
   grid.SetCell(1, 1, "5");
