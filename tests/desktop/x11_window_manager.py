@@ -9,21 +9,6 @@ import time
 
 from desktop import TIERCE, Desktop, check, read_file, scenario, wait_until
 
-HINT_TOOLTIP = "_NET_WM_WINDOW_TYPE_TOOLTIP"
-
-
-def start_game(desktop, on_splash=lambda splash: None):
-    """The game started and its splash clicked, after `on_splash` has looked at it; returns
-    the process and the main window."""
-    game = desktop.start_tierce()
-    splash = wait_until(lambda: desktop.window_named("Splash"), 15, "the splash")
-    on_splash(splash)
-    desktop.click(splash.x + 172, splash.y + 124)
-    main = wait_until(lambda: desktop.window_named("Main"), 15, "the main window")
-    check(not desktop.window_named("Splash"), "the splash is still shown")
-    return game, main
-
-
 def check_splash(desktop, splash, other):
     check((splash.x, splash.y, splash.width, splash.height) == (340, 259, 344, 249),
           f"splash not centred: {vars(splash)}")
@@ -33,10 +18,6 @@ def check_splash(desktop, splash, other):
     stacking = desktop.run("xprop", "-root", "_NET_CLIENT_LIST_STACKING")
     check(stacking.index(hex(other.id)) < stacking.index(hex(splash.id)),
           f"splash below another window: {stacking}")
-
-
-def hint_window(desktop):
-    return next((w for w in desktop.windows() if HINT_TOOLTIP in w.type), None)
 
 
 def caught_sigterm(pid):
@@ -75,7 +56,7 @@ def main():
                       env=desktop.env())
         other = wait_until(lambda: desktop.window_named("xmessage"), 10, "another window")
 
-        game, main = start_game(desktop, lambda splash: check_splash(desktop, splash, other))
+        game, main = desktop.start_game(lambda splash: check_splash(desktop, splash, other))
         check((main.x, main.y, main.width, main.height) == (112, 84, 800, 600),
               f"main window not centred: {vars(main)}")
 
@@ -83,7 +64,7 @@ def main():
         go = (main.x + 39, main.y + 31)
         desktop.move(*go)
         shown = time.monotonic()
-        hint = wait_until(lambda: hint_window(desktop), 5, "the hint over Go")
+        hint = wait_until(lambda: desktop.hint_window(), 5, "the hint over Go")
         check(hint.override_redirect, "the hint is managed by the window manager")
         check(hint.shape and hint.shape[0] * hint.shape[1] > 0,
               f"the hint has no shape: {vars(hint)}")
@@ -93,7 +74,7 @@ def main():
         check(hint.x in (go[0], go[0] - hint.width) and hint.y in (go[1], go[1] - hint.height),
               f"hint not at the pointer {go}: {vars(hint)}")
         check(desktop.run("xdotool", "getwindowfocus") == focus, "the hint took the focus")
-        wait_until(lambda: not hint_window(desktop), 8, "the hint to go")
+        wait_until(lambda: not desktop.hint_window(), 8, "the hint to go")
         lasted = time.monotonic() - shown
         check(4.5 < lasted < 7, f"the hint lasted {lasted:.1f} s")
 
@@ -105,7 +86,7 @@ def main():
         check(game.wait(10) == 0, f"quitting through the menu gave status {game.returncode}")
 
         # Alt+F4, which the window manager turns into closing the main window.
-        game, main = start_game(desktop)
+        game, main = desktop.start_game()
         desktop.run("xdotool", "windowactivate", "--sync", str(main.id))
         desktop.key("alt+F4")
         check(game.wait(10) == 0, f"Alt+F4 gave status {game.returncode}")
