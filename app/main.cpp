@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
   const QString name = QString::fromUtf8("Tiercé à deux");
   const QString desktopEntry = QStringLiteral("io.github.tiercea2.tierce");
   // A mixer shows the game's sound by its name and icon; the desktop treats it as a game's.
-  NameSoundStream(name, desktopEntry, QStringLiteral("Sons de la course"), "game");
+  NameSoundStream(name, desktopEntry, QStringLiteral("Sons de la course"));
   TApplication application(argc, argv);
   // The title of the error dialog, and the link to the desktop entry for docks and task bars.
   QGuiApplication::setApplicationDisplayName(name);

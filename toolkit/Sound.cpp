@@ -234,15 +234,14 @@ bool PlaySound(const QString& name, uint32_t flags) {
   }
 }
 
-void NameSoundStream(const QString& application, const QString& iconName, const QString& stream,
-                     const char* role) {
+void NameSoundStream(const QString& application, const QString& iconName, const QString& stream) {
   SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, application.toUtf8().constData());
   SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, stream.toUtf8().constData());
-  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, role);
-  // SDL 2 has no hint for the icon, and its PulseAudio back-end leaves the role hint to PipeWire;
-  // PulseAudio's client library reads both from the environment, for the streams it opens.
+  // Only SDL's PipeWire back-end reads the role, in PipeWire's spelling. SDL 2 has no hint for
+  // the icon; PulseAudio's client library reads both from the environment, in its own spelling.
+  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "Game");
+  setenv("PULSE_PROP_media.role", "game", 0);
   setenv("PULSE_PROP_application.icon_name", iconName.toUtf8().constData(), 0);
-  setenv("PULSE_PROP_media.role", role, 0);
 }
 
 void SetSoundPlayer(TSoundPlayer* player) {

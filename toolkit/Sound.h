@@ -22,11 +22,10 @@ bool PlaySound(const QString& name, uint32_t flags);
 std::vector<uint8_t> DecodeWave(const QByteArray& bytes);
 
 // How the sound server lists the program's sound: under the application's name and icon name
-// (its desktop entry's), as a stream of its own name and media role ("game", "music"...). What
-// the user's environment already says (SDL's or PulseAudio's variables) wins. Call before any
+// (its desktop entry's), as a stream of its own name with the media role of a game. What the
+// user's environment already says (SDL's or PulseAudio's variables) wins. Call before any
 // thread starts: the icon name and the role go through the environment.
-void NameSoundStream(const QString& application, const QString& iconName, const QString& stream,
-                     const char* role);
+void NameSoundStream(const QString& application, const QString& iconName, const QString& stream);
 
 class TSoundPlayer {
  public:
