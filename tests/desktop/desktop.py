@@ -184,14 +184,17 @@ class Desktop:
     def key(self, keys):
         self.run("xdotool", "key", keys)
 
-    def screenshot(self, name):
-        """The whole screen of the scenario's display, kept as `name`.png."""
+    def screenshot(self, name, box=None):
+        """The whole screen of the scenario's display, or its `box` (left, top, right, bottom),
+        kept as `name`.png."""
         path = os.path.join(self.dir, name + ".png")
-        self.run("import", "-window", "root", path)
+        left, top, right, bottom = box or (0, 0, 0, 0)
+        crop = ["-crop", f"{right - left}x{bottom - top}+{left}+{top}"] if box else []
+        self.run("import", "-window", "root", *crop, path)
         raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True,
                              check=True).stdout
         size = self.run("identify", "-format", "%w %h", path).split()
-        return Picture(int(size[0]), int(size[1]), raw)
+        return Picture(int(size[0]), int(size[1]), raw, left, top)
 
     def windows(self, display=None):
         """The viewable top-level windows, bottom to top, as Window records."""
@@ -235,13 +238,14 @@ class Window:
 
 
 class Picture:
-    """A screenshot's pixels, (r, g, b) by (x, y)."""
+    """A screenshot's pixels, (r, g, b) by (x, y) on the screen."""
 
-    def __init__(self, width, height, raw):
+    def __init__(self, width, height, raw, left=0, top=0):
         self.width, self.height, self.raw = width, height, raw
+        self.left, self.top = left, top
 
     def pixel(self, x, y):
-        at = 3 * (y * self.width + x)
+        at = 3 * ((y - self.top) * self.width + x - self.left)
         return tuple(self.raw[at:at + 3])
 
     def changed(self, other, box, ignore=()):

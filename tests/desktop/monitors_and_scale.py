@@ -7,7 +7,8 @@
    within that monitor. Stacked, with the main window moved to the top of the lower monitor,
    the cloud over Go hangs down from the pointer instead of reaching up onto the other monitor.
 2. Scale 2 (QT_SCALE_FACTOR=2 on a 2560x1600 Xvfb): the main window is 1600x1200 device pixels,
-   centred; the score is drawn at device resolution, not blown up; the cloud is at the pointer.
+   centred; the cloud is at the pointer; the score (Qt's) and the ranks the game writes at the
+   post during a race (on its own window surface) are drawn at device resolution, not blown up.
 """
 from desktop import Desktop, check, scenario, wait_until
 
@@ -19,6 +20,8 @@ GO = (39, 31)
 DROP_DOWN = (300, 260)
 SCORE = (123, 19, 163, 38)
 TRACK = (400, 560)
+# Where the game writes each horse's rank when it arrives, a row each 60 pixels.
+RANKS = [(768, 82 + 60 * row, 790, 96 + 60 * row) for row in range(9)]
 # The track is painted from 1x art, blown up at scale 2; when it gets its 2x art, its title
 # text must come out sharp instead.
 TRACK_ART_AT_2X = False
@@ -92,6 +95,13 @@ def blown_up(picture, box):
                for y in range(top, bottom, 2) for x in range(left, right, 2))
 
 
+def written(picture, box):
+    """Whether the box holds yellow: the game writes the ranks in yellow on the green track."""
+    left, top, right, bottom = box
+    return any(r > 200 and g > 200 and b < 100 for r, g, b in
+               (picture.pixel(x, y) for y in range(top, bottom) for x in range(left, right)))
+
+
 def double_scale():
     print("scale 2 on a 2560x1600 screen", flush=True)
     with Desktop("scale-2") as desktop:
@@ -99,11 +109,11 @@ def double_scale():
         area = (0, 0, 2560, 1600)
         game, main = desktop.start_game(QT_SCALE_FACTOR="2")
         check_placed(main, (MAIN[0] * 2, MAIN[1] * 2), area, "the main window")
-        shot = desktop.screenshot("scale-2")
 
         def device(box):
-            return tuple(main.x * (i % 2 == 0) + main.y * (i % 2) + 2 * v
-                         for i, v in enumerate(box))
+            left, top, right, bottom = box
+            return main.x + 2 * left, main.y + 2 * top, main.x + 2 * right, main.y + 2 * bottom
+        shot = desktop.screenshot("scale-2", device((0, 0) + MAIN))
         check(not blown_up(shot, device(SCORE)), "the score is blown up from 1x")
         title = device(TITLE)
         colours = {shot.pixel(x, y) for y in range(title[1], title[3])
@@ -112,6 +122,16 @@ def double_scale():
         check(blown_up(shot, title) != TRACK_ART_AT_2X,
               f"the track's title {'is' if TRACK_ART_AT_2X else 'is not'} blown up from 1x")
         check_hint(desktop, main, GO, area, scale=2)
+
+        # A race: the game itself writes each horse's rank at the post, on its window surface.
+        desktop.click(main.x + 2 * GO[0], main.y + 2 * GO[1])
+        ranks = [device(rank) for rank in RANKS]
+        post = (ranks[0][0], ranks[0][1], ranks[-1][2], ranks[-1][3])
+        shot = wait_until(lambda: (lambda shot: all(written(shot, rank) for rank in ranks) and
+                                   shot)(desktop.screenshot("post", post)), 60,
+                          "the nine ranks at the post")
+        blocky = [number + 1 for number, rank in enumerate(ranks) if blown_up(shot, rank)]
+        check(not blocky, f"the ranks of the horses {blocky} are blown up from 1x")
         game.terminate()
         check(game.wait(10) == 0, f"exit status {game.returncode}")
 
