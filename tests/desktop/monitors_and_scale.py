@@ -65,7 +65,7 @@ def check_hint(desktop, main, at, area, scale=1):
 def two_monitors(layout, size, second):
     """The game on a second monitor (name, left, top, width, height) of a screen of `size`."""
     first = ("L", 0, 0, 1024, 768)
-    name, left, top, width, height = second
+    _, left, top, width, height = second
     area = (left, top, left + width, top + height)
     print(f"{layout}: pointer on the monitor {area}", flush=True)
     with Desktop(f"monitors-{layout}") as desktop:
@@ -80,7 +80,8 @@ def two_monitors(layout, size, second):
         if top > 0:
             # At the top of the lower monitor the cloud has no room above within it.
             desktop.run("xdotool", "windowmove", "--sync", str(main.id), str(main.x), str(top))
-            main = wait_until(lambda: (lambda w: w.y == top and w)(desktop.window_named("Main")),
+            main = wait_until(lambda: next((w for w in [desktop.window_named("Main")]
+                                            if w and w.y == top), None),
                               10, "the main window at the monitor's top")
             check(check_hint(desktop, main, GO, area), "the cloud does not hang down from Go")
         game.terminate()
@@ -120,16 +121,19 @@ def double_scale():
                    for x in range(title[0], title[2])}
         check(len(colours) > 50, f"no title text at {title}: {len(colours)} colours")
         check(blown_up(shot, title) != TRACK_ART_AT_2X,
-              f"the track's title {'is' if TRACK_ART_AT_2X else 'is not'} blown up from 1x")
+              f"the track's title {'is' if TRACK_ART_AT_2X else 'is not'} blown up from 1x; "
+              f"TRACK_ART_AT_2X says {TRACK_ART_AT_2X}")
         check_hint(desktop, main, GO, area, scale=2)
 
         # A race: the game itself writes each horse's rank at the post, on its window surface.
         desktop.click(main.x + 2 * GO[0], main.y + 2 * GO[1])
         ranks = [device(rank) for rank in RANKS]
         post = (ranks[0][0], ranks[0][1], ranks[-1][2], ranks[-1][3])
-        shot = wait_until(lambda: (lambda shot: all(written(shot, rank) for rank in ranks) and
-                                   shot)(desktop.screenshot("post", post)), 60,
-                          "the nine ranks at the post")
+
+        def all_written():
+            shot = desktop.screenshot("post", post)
+            return all(written(shot, rank) for rank in ranks) and shot
+        shot = wait_until(all_written, 60, "the nine ranks at the post")
         blocky = [number + 1 for number, rank in enumerate(ranks) if blown_up(shot, rank)]
         check(not blocky, f"the ranks of the horses {blocky} are blown up from 1x")
         game.terminate()
