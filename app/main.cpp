@@ -2,11 +2,18 @@
 
 #include "app/Entry.h"
 #include "toolkit/Application.h"
+#include "toolkit/Platform.h"
+#include "toolkit/Sound.h"
 
 int main(int argc, char** argv) {
+  if (!DisplayOffered(argc, argv)) return 1;
+  const QString name = QString::fromUtf8("Tiercé à deux");
+  const QString desktopEntry = QStringLiteral("io.github.tiercea2.tierce");
+  // A mixer shows the game's sound by its name and icon; the desktop treats it as a game's.
+  NameSoundStream(name, desktopEntry, QStringLiteral("Sons de la course"));
   TApplication application(argc, argv);
   // The title of the error dialog, and the link to the desktop entry for docks and task bars.
-  QGuiApplication::setApplicationDisplayName(QString::fromUtf8("Tiercé à deux"));
-  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tiercea2.tierce"));
+  QGuiApplication::setApplicationDisplayName(name);
+  QGuiApplication::setDesktopFileName(desktopEntry);
   return RunEntry(application);
 }

@@ -231,7 +231,8 @@ void TCloudHintWindow::Place() {
   const int32_t sl = screen.left();
   const int32_t sr = screen.left() + screen.width();
   ExtendsRight = cx + cw - 30 < sr;
-  ExtendsDown = cy < ch + 10;
+  // Measured from the top of the cursor's screen: above it may lie another monitor, or nothing.
+  ExtendsDown = cy - screen.top() < ch + 10;
   int32_t left = ExtendsRight ? cx : cx - cw;
   const int32_t top = ExtendsDown ? cy : cy - ch;
   // A window too wide for both edges stays where the cursor put it.

@@ -1,5 +1,6 @@
 #include "toolkit/Platform.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -9,21 +10,39 @@ bool Set(const char* value) {
   return value && *value;
 }
 
+TPlatformStart ChooseFromEnvironment(int argc, const char* const* argv) {
+  return ChoosePlatformStart(argc, argv, std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
+                             std::getenv("WAYLAND_DISPLAY"));
+}
+
 }  // namespace
 
-bool ShouldPreferX11(int argc, const char* const* argv, const char* platformVariable,
-                     const char* display) {
+TPlatformStart ChoosePlatformStart(int argc, const char* const* argv, const char* platformVariable,
+                                   const char* display, const char* waylandDisplay) {
   // Qt takes its options with one dash or two.
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
-    if (argument == "-platform" || argument == "--platform") return false;
+    if (argument == "-platform" || argument == "--platform") return TPlatformStart::AsChosen;
   }
-  return !Set(platformVariable) && Set(display);
+  if (Set(platformVariable)) return TPlatformStart::AsChosen;
+  if (Set(display)) return TPlatformStart::PreferX11;
+  return Set(waylandDisplay) ? TPlatformStart::AsChosen : TPlatformStart::NoDisplay;
 }
 
 void PreferX11WhenOffered(int argc, const char* const* argv) {
-  if (ShouldPreferX11(argc, argv, std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"))) {
+  if (ChooseFromEnvironment(argc, argv) == TPlatformStart::PreferX11) {
     // Wayland stays the fallback, for an X display that is offered but does not answer.
     setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
   }
+}
+
+bool DisplayOffered(int argc, const char* const* argv) {
+  if (ChooseFromEnvironment(argc, argv) != TPlatformStart::NoDisplay) return true;
+  const std::string_view path = argc > 0 ? argv[0] : "";
+  const std::string_view program = path.substr(path.find_last_of('/') + 1);
+  std::fprintf(stderr,
+               "%.*s: found no display to open its window on (neither DISPLAY nor "
+               "WAYLAND_DISPLAY is set)\n",
+               int(program.size()), program.data());
+  return false;
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <future>
 #include <map>
 #include <thread>
@@ -231,6 +232,16 @@ bool PlaySound(const QString& name, uint32_t flags) {
   } catch (...) {
     return false;
   }
+}
+
+void NameSoundStream(const QString& application, const QString& iconName, const QString& stream) {
+  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, application.toUtf8().constData());
+  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, stream.toUtf8().constData());
+  // Only SDL's PipeWire back-end reads the role, in PipeWire's spelling. SDL 2 has no hint for
+  // the icon; PulseAudio's client library reads both from the environment, in its own spelling.
+  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "Game");
+  setenv("PULSE_PROP_media.role", "game", 0);
+  setenv("PULSE_PROP_application.icon_name", iconName.toUtf8().constData(), 0);
 }
 
 void SetSoundPlayer(TSoundPlayer* player) {

@@ -21,6 +21,12 @@ bool PlaySound(const QString& name, uint32_t flags);
 // holds is refused before the decoder, which would reserve what they claim.
 std::vector<uint8_t> DecodeWave(const QByteArray& bytes);
 
+// How the sound server lists the program's sound: under the application's name and icon name
+// (its desktop entry's), as a stream of its own name with the media role of a game. What the
+// user's environment already says (SDL's or PulseAudio's variables) wins. Call before any
+// thread starts: the icon name and the role go through the environment.
+void NameSoundStream(const QString& application, const QString& iconName, const QString& stream);
+
 class TSoundPlayer {
  public:
   virtual ~TSoundPlayer() = default;

@@ -244,16 +244,18 @@ TEST_F(CloudHintWindow, BuildsTheSameCloudForASeedAndPlacesItAtTheCursorsCorner)
   }
 }
 
-TEST_F(CloudHintWindow, CorrectsOnlyTheHorizontalPositionWithinTheCursorsScreen) {
+TEST_F(CloudHintWindow, PlacesWithinTheCursorsScreenCorrectingOnlyTheHorizontalPosition) {
   struct Case {
     const char* name;
     QPoint cursor;
     QRect screen;
     bool right;
     int32_t left;
+    int32_t top = 233;
   };
-  // The cloud is 46 wide. Two 800-pixel monitors side by side, with the second one's left edge
-  // at 800 or at -800, must give the same sides and corrections as one monitor at 0.
+  // The cloud is 46 x 67. Two 800-pixel monitors side by side, with the second one's left edge
+  // at 800 or at -800, must give the same sides and corrections as one monitor at 0; stacked
+  // monitors, the same upward or downward side as one monitor whose top is at 0.
   const Case cases[] = {
       {"would start left of the screen", {40, 300}, {0, 0, 50, 600}, false, 0},
       {"would end past the right edge", {770, 300}, {0, 0, 800, 600}, true, 754},
@@ -265,14 +267,20 @@ TEST_F(CloudHintWindow, CorrectsOnlyTheHorizontalPositionWithinTheCursorsScreen)
       {"left monitor, at its right edge", {-10, 300}, {-800, 0, 800, 600}, false, -56},
       {"left monitor, near its left edge", {-790, 300}, {-800, 0, 800, 600}, true, -790},
       {"left monitor, would end past it", {-30, 300}, {-800, 0, 800, 600}, true, -46},
+      {"lower monitor, just below its top", {400, 610}, {0, 600, 800, 600}, true, 400, 610},
+      {"lower monitor, last row down", {400, 676}, {0, 600, 800, 600}, true, 400, 676},
+      {"lower monitor, first row up", {400, 677}, {0, 600, 800, 600}, true, 400, 610},
+      {"upper monitor, at its bottom", {400, -10}, {0, -600, 800, 600}, true, 400, -77},
+      {"upper monitor, near its top", {400, -590}, {0, -600, 800, 600}, true, 400, -590},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     window.Screen = c.screen;
     Activate("Partir", c.cursor);
     EXPECT_EQ(window.ExtendsRight, c.right);
+    EXPECT_EQ(window.ExtendsDown, c.top == c.cursor.y());
     EXPECT_EQ(window.Placement().Left, c.left);
-    EXPECT_EQ(window.Placement().Top, 233);
+    EXPECT_EQ(window.Placement().Top, c.top);
     // The smoke stays in the corner chosen for the cursor, even after a move.
     EXPECT_EQ(window.SmokeEllipses()[3].Left, c.right ? 14 : 28);
   }

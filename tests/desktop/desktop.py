@@ -65,20 +65,49 @@ class Desktop:
         self.processes.append(process)
         return process
 
-    def start_xvfb(self, *screens):
-        """An Xvfb with the given screens ("1024x768x24"); returns its display, which becomes
-        the scenario's."""
+    def start_x_server(self, argv, env=None):
+        """An X server given a free display number; returns its display, which becomes the
+        scenario's."""
         read, write = os.pipe()
-        argv = ["Xvfb", "-displayfd", str(write), "-nolisten", "tcp"]
-        for number, screen in enumerate(screens or ["1024x768x24"]):
-            argv += ["-screen", str(number), screen]
-        self.start(argv, pass_fds=(write,))
+        self.start([argv[0], "-displayfd", str(write), "-nolisten", "tcp"] + argv[1:], env=env,
+                   pass_fds=(write,))
         os.close(write)
         with os.fdopen(read) as pipe:
             number = pipe.readline().strip()
-        check(number, "Xvfb gave no display number")
+        check(number, f"{argv[0]} gave no display number")
         self.display = ":" + number
         return self.display
+
+    def start_xvfb(self, *screens):
+        """An Xvfb with the given screens ("1024x768x24")."""
+        argv = ["Xvfb"]
+        for number, screen in enumerate(screens or ["1024x768x24"]):
+            argv += ["-screen", str(number), screen]
+        return self.start_x_server(argv)
+
+    def start_monitors(self, width, height, monitors):
+        """Xephyr of width x height, nested in an Xvfb, with the RandR monitors (name, left, top,
+        width, height); Qt sees each as a screen. Start the window manager afterwards: one that
+        restarts wipes the monitors."""
+        outer = self.start_xvfb(f"{width}x{height}x24")
+        # Without -noreset the server resets when its last client leaves, monitors and all.
+        self.start_x_server(["Xephyr", "-noreset", "-screen", f"{width}x{height}"],
+                            env=self.env(outer))
+        wait_until(lambda: "default connected" in self.run("xrandr"), 10, "Xephyr")
+        for number, (name, left, top, w, h) in enumerate(monitors):
+            # The first replaces the output's own monitor, which cannot be deleted.
+            self.run("xrandr", "--setmonitor", name,
+                     f"{w}/{w * 254 // 960}x{h}/{h * 254 // 960}+{left}+{top}",
+                     "none" if number else "default")
+        wanted = sorted(tuple(m) for m in monitors)
+        wait_until(lambda: self.monitors() == wanted, 10, f"the monitors {wanted}")
+
+    def monitors(self):
+        """The RandR monitors, as (name, left, top, width, height), sorted."""
+        listing = self.run("xrandr", "--listmonitors")
+        return sorted((name, int(left), int(top), int(w), int(h)) for name, w, h, left, top in
+                      re.findall(r"^\s*\d+: [+*]*(\S+) (\d+)/\d+x(\d+)/\d+\+(\d+)\+(\d+)",
+                                 listing, re.M))
 
     def start_window_manager(self):
         """Openbox on the scenario's display, returned once it manages windows."""
@@ -126,6 +155,21 @@ class Desktop:
         """The real game, on the scenario's display unless `variables` say otherwise."""
         return self.start([TIERCE], env=self.env(**variables), log="tierce.log")
 
+    def start_game(self, on_splash=lambda splash: None, **variables):
+        """The game started and its splash clicked in its middle, after `on_splash` has looked
+        at it; returns the process and the main window."""
+        game = self.start_tierce(**variables)
+        splash = wait_until(lambda: self.window_named("Splash"), 15, "the splash")
+        on_splash(splash)
+        self.click(splash.x + splash.width // 2, splash.y + splash.height // 2)
+        main = wait_until(lambda: self.window_named("Main"), 15, "the main window")
+        check(not self.window_named("Splash"), "the splash is still shown")
+        return game, main
+
+    def hint_window(self):
+        """The hint on screen: the tooltip window, or None."""
+        return next((w for w in self.windows() if "_NET_WM_WINDOW_TYPE_TOOLTIP" in w.type), None)
+
     def run(self, *argv, display=None):
         """A command on an X display; its standard output."""
         return subprocess.run(argv, env=self.env(display), capture_output=True, text=True,
@@ -140,14 +184,17 @@ class Desktop:
     def key(self, keys):
         self.run("xdotool", "key", keys)
 
-    def screenshot(self, name):
-        """The whole screen of the scenario's display, kept as `name`.png."""
+    def screenshot(self, name, box=None):
+        """The whole screen of the scenario's display, or its `box` (left, top, right, bottom),
+        kept as `name`.png."""
         path = os.path.join(self.dir, name + ".png")
-        self.run("import", "-window", "root", path)
+        left, top, right, bottom = box or (0, 0, 0, 0)
+        crop = ["-crop", f"{right - left}x{bottom - top}+{left}+{top}"] if box else []
+        self.run("import", "-window", "root", *crop, path)
         raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True,
                              check=True).stdout
         size = self.run("identify", "-format", "%w %h", path).split()
-        return Picture(int(size[0]), int(size[1]), raw)
+        return Picture(int(size[0]), int(size[1]), raw, left, top)
 
     def windows(self, display=None):
         """The viewable top-level windows, bottom to top, as Window records."""
@@ -191,13 +238,14 @@ class Window:
 
 
 class Picture:
-    """A screenshot's pixels, (r, g, b) by (x, y)."""
+    """A screenshot's pixels, (r, g, b) by (x, y) on the screen."""
 
-    def __init__(self, width, height, raw):
+    def __init__(self, width, height, raw, left=0, top=0):
         self.width, self.height, self.raw = width, height, raw
+        self.left, self.top = left, top
 
     def pixel(self, x, y):
-        at = 3 * (y * self.width + x)
+        at = 3 * ((y - self.top) * self.width + x - self.left)
         return tuple(self.raw[at:at + 3])
 
     def changed(self, other, box, ignore=()):

@@ -3,11 +3,13 @@
 
 1. Two races, with the server killed and started again between them: in each, the pistol ("Feu")
    from the click, the crowd ("Bravo") about 2.3 s later, the fanfare ("FIN") at the end with the
-   crowd cut, then silence.
+   crowd cut, then silence. Both servers list the game's stream under the game's name and icon,
+   with a name of its own and the media role "game".
 2. The server frozen (SIGSTOP) while the pistol plays: SIGTERM still ends the game within a
    second, with status 0.
 """
 import os
+import re
 import signal
 import subprocess
 import time
@@ -200,15 +202,39 @@ class Session:
         self.desktop.__exit__(*error)
 
 
+def game_stream(session):
+    """The properties of the game's sink input, by name, once the server lists it."""
+    listing = subprocess.run(["pactl", "list", "sink-inputs"], env=session.server.env,
+                             capture_output=True, text=True).stdout
+    for block in listing.split("\n\n"):
+        properties = dict(re.findall(r'^\s+([\w.]+) = "(.*)"$', block, re.M))
+        if properties.get("application.process.id") == str(session.game.pid):
+            return properties
+    return None
+
+
+def check_stream_names(session):
+    stream = wait_until(lambda: game_stream(session), 10, "the game's stream on the server")
+    shown = {k: stream.get(k) for k in ("application.name", "application.icon_name", "media.name",
+                                        "media.role")}
+    print(f"the game's stream: {shown}", flush=True)
+    check(shown == {"application.name": "Tiercé à deux",
+                    "application.icon_name": "io.github.tiercea2.tierce",
+                    "media.name": "Sons de la course", "media.role": "game"},
+          f"the stream is not named as the game: {shown}")
+
+
 def heard_and_heard_again_after_a_restart():
     with Session("sound-restart") as s:
         click_in(s.desktop, "Splash", 100, 100)
         since = start_race(s.desktop, s.recording)
+        check_stream_names(s)
         check_race("race 1", *wait_until(lambda: race_finished(s.recording, since), 40, "race 1"))
 
         s.restart_server()
         check(s.game.poll() is None, "the game ended with its sound server")
         since = start_race(s.desktop, s.recording)
+        check_stream_names(s)
         check_race("race 2, server restarted",
                    *wait_until(lambda: race_finished(s.recording, since), 40, "race 2"))
 
