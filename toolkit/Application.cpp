@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QFont>
 #include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #include "toolkit/Platform.h"
@@ -10,10 +12,33 @@
 
 TApplication* Application = nullptr;
 
+namespace {
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// Qt aborts, with a core dump, when none of the displays offered answers (a stale DISPLAY):
+// while it starts, its fatal message becomes one line and status 1.
+void ExitWhenNoDisplayAnswers(QtMsgType type, const QMessageLogContext& context,
+                              const QString& message) {
+  if (type != QtFatalMsg) return qtMessageHandler(type, context, message);
+  const auto value = [](const char* name) {
+    const char* set = std::getenv(name);
+    return set && *set ? set : "unset";
+  };
+  std::fprintf(stderr, "%s: no display answered (DISPLAY %s, WAYLAND_DISPLAY %s)\n",
+               qPrintable(QCoreApplication::applicationName()), value("DISPLAY"),
+               value("WAYLAND_DISPLAY"));
+  std::_Exit(1);
+}
+
+}  // namespace
+
 TApplication::TApplication(int& argc, char** argv) {
   if (!QApplication::instance()) {
     PreferX11WhenOffered(argc, argv);
+    qtMessageHandler = qInstallMessageHandler(ExitWhenNoDisplayAnswers);
     ownApplication_ = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(qtMessageHandler);
   }
   hints_ = std::make_unique<THintMachinery>();
   Application = this;

@@ -3,6 +3,7 @@ others, the hint an override-redirect tooltip with its shape applied that takes 
 goes after 5 s, and both ways out ending with status 0. Without any display, one clear line and
 status 1 instead of Qt's abort; a platform chosen all the same is obeyed."""
 
+import os
 import signal
 import subprocess
 import time
@@ -36,6 +37,14 @@ def without_a_display(desktop):
     check(ended.returncode == 1, f"no display gave status {ended.returncode}")
     check(len(said) == 1 and "DISPLAY" in said[0] and "WAYLAND_DISPLAY" in said[0],
           f"no display said {said}")
+    # A stale DISPLAY, whose server is gone: a last line naming it and status 1, not an abort.
+    stale = next(f":{n}" for n in range(600, 700) if not os.path.exists(f"/tmp/.X11-unix/X{n}"))
+    ended = subprocess.run([TIERCE], env=dict(env, DISPLAY=stale), capture_output=True,
+                           text=True, timeout=30)
+    last = (ended.stdout + ended.stderr).splitlines()[-1:]
+    print(f"stale display: status {ended.returncode}, last said {last}", flush=True)
+    check(ended.returncode == 1 and f"DISPLAY {stale}" in "".join(last),
+          f"stale display {stale}: status {ended.returncode}, said {last}")
     # Chosen in the environment or on the command line, offscreen needs no display: the game
     # starts on it and ends on SIGTERM as usual.
     for argv, chosen in (([TIERCE], {"QT_QPA_PLATFORM": "offscreen"}),
