@@ -1,5 +1,7 @@
 #include "app/USplash.h"
 
+#include <QKeyEvent>
+
 #include "toolkit/Forms.h"
 #include "toolkit/Image.h"
 #include "ui_USplash.h"
@@ -20,4 +22,16 @@ TSplash::~TSplash() = default;
 
 void TSplash::Image1Click() {
   close();
+}
+
+void TSplash::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      Image1Click();
+      break;
+    default:
+      QDialog::keyPressEvent(event);  // Escape closes the dialog
+  }
 }

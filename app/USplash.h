@@ -8,7 +8,8 @@ class TSplash;
 }
 class TImage;
 
-// The title picture shown before the game; a click on it closes it.
+// The title picture shown before the game; a click on it closes it, and so do Return, Space and
+// Escape.
 class TSplash : public QDialog {
   Q_OBJECT
 
@@ -19,6 +20,9 @@ class TSplash : public QDialog {
   TImage* Image1;
 
   void Image1Click();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   std::unique_ptr<Ui::TSplash> ui_;

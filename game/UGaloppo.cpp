@@ -8,6 +8,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/ComboBox.h"
+#include "toolkit/ContextMenuKeys.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Image.h"
 #include "toolkit/Random.h"
@@ -52,6 +53,8 @@ TMain::TMain(QWidget* parent) : TSurfaceWindow(parent), ui_(std::make_unique<Ui:
   CreatePopupMenu();
   CreateCloudHint();
   BindHandlers();
+  SetUpKeyboard();
+  NameControls();
   CenterOnScreen(*this);
   FormCreate();
 }
@@ -174,5 +177,5 @@ void TMain::FormPaint() {
 }
 
 void TMain::contextMenuEvent(QContextMenuEvent* event) {
-  PopupMenu1->popup(event->globalPos());
+  PopupMenu1->popup(ContextMenuPoint(*this, *event));
 }
