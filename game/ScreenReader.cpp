@@ -13,7 +13,7 @@ const QString Places[] = {QStringLiteral("1re place"), QStringLiteral("2e place"
                           QStringLiteral("3e place")};
 
 QString Player(int row) {
-  return QStringLiteral("joueur %1").arg(row + 1);
+  return QStringLiteral("Joueur %1").arg(row + 1);
 }
 
 QString Points(int32_t points) {
@@ -32,7 +32,7 @@ void TMain::NameControls() {
   StringGrid1->setAccessibleName(QStringLiteral("Paris des deux joueurs"));
   StringGrid1->OnCellName = [this](int col, int row) {
     const QString player = Player(row);
-    if (col == 0) return QStringLiteral("Portrait du ") + player;
+    if (col == 0) return QStringLiteral("Portrait du ") + player.toLower();
     const QString horse = StringGrid1->Cell(col, row);
     return QStringLiteral("%1, %2 : %3")
         .arg(player, Places[col - 1],

@@ -34,6 +34,11 @@ void Accessibility::NameLabel(QLabel& label, const QString& format) {
   if (!installed) QAccessible::installFactory(NamedLabelFactory);
   installed = true;
   label.setProperty(NameFormat, format);
+  // Qt may have made the label its plain interface already, when its text was first set.
+  QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&label);
+  if (made && !dynamic_cast<TNamedLabelAccessible*>(made)) {
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+  }
 }
 
 void Accessibility::Announce(QWidget& widget, const QString& message) {
