@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
@@ -135,6 +136,11 @@ void TComboBox::PaintItem(QPainter& painter, const QRect& target, int index, boo
   if (OnDrawItem) RunGuarded([&] { OnDrawItem(index, rect); });
   if (focused) FocusCues::InvertDottedOutline(itemImage_, rect.ToQRect());
   painter.drawImage(target.topLeft(), itemImage_);
+}
+
+void TComboBox::contextMenuEvent(QContextMenuEvent* event) {
+  // No text to edit, so no menu of its own: the window's menu opens, as over any other control.
+  event->ignore();
 }
 
 void TComboBox::paintEvent(QPaintEvent*) {
