@@ -13,19 +13,15 @@
 
 namespace {
 
-// `command` runs only while `enabled` says so, as its menu item or button would.
-void AddGameKey(QWidget& window, QKeyCombination keys, std::function<bool()> enabled,
-                std::function<void()> command) {
+// A disabled action or button ignores its trigger, so a key honours the menu's and Go's states.
+void AddGameKey(QWidget& window, QKeyCombination keys, std::function<void()> command) {
   auto* shortcut = new QShortcut(QKeySequence(keys), &window);
   shortcut->setContext(Qt::WindowShortcut);
-  QObject::connect(shortcut, &QShortcut::activated, &window, [enabled, command] {
-    if (enabled()) command();
-  });
+  QObject::connect(shortcut, &QShortcut::activated, &window, command);
 }
 
 void AddMenuKey(QWidget& window, QKeyCombination keys, QAction* action) {
-  AddGameKey(
-      window, keys, [action] { return action->isEnabled(); }, [action] { action->trigger(); });
+  AddGameKey(window, keys, [action] { action->trigger(); });
 }
 
 }  // namespace
@@ -49,6 +45,5 @@ void TMain::SetUpKeyboard() {
   AddMenuKey(*this, Qt::CTRL | Qt::Key_J, Jouersons1);
   AddMenuKey(*this, Qt::CTRL | Qt::Key_Q, Quitter);
   // P for "partir": the pistol's hint says it makes the horses leave.
-  AddGameKey(
-      *this, Qt::CTRL | Qt::Key_P, [this] { return Go->isEnabled(); }, [this] { Go->click(); });
+  AddGameKey(*this, Qt::CTRL | Qt::Key_P, [this] { Go->click(); });
 }
