@@ -6,7 +6,6 @@ status 0. Throughout, the game's accessibility tree (AT-SPI) names every control
 race it holds the first three of the arrival and both totals, equal to the screen."""
 
 import re
-import time
 
 import screen_reader
 from desktop import Desktop, check, scenario, wait_until
@@ -61,11 +60,9 @@ def label(tree, pattern):
 
 
 def keys(desktop, *names):
-    """Keys one at a time: the accessibility bridge holds each key until the screen reader's
-    registry has seen it, and xdotool's quick sequences outrun it."""
-    for name in names:
-        desktop.key(name)
-        time.sleep(0.1)
+    """Keys paced by xdotool: the accessibility bridge holds each key until the screen reader's
+    registry has seen it, and xdotool's default pace outruns it."""
+    desktop.run("xdotool", "key", "--delay", "120", *names)
 
 
 def menu_window(desktop):
