@@ -1,5 +1,7 @@
 #include "app/USplash.h"
 
+#include <QKeyEvent>
+
 #include "toolkit/Forms.h"
 #include "toolkit/Image.h"
 
@@ -16,4 +18,16 @@ TSplash::TSplash(QWidget* parent) : QDialog(parent) {
 
 void TSplash::Image1Click() {
   close();
+}
+
+void TSplash::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      Image1Click();
+      break;
+    default:
+      QDialog::keyPressEvent(event);  // Escape closes the dialog
+  }
 }

@@ -4,8 +4,8 @@
 
 #include "ui_USplash.h"
 
-// The title picture shown before the game; a click on it closes it. Its picture Image1 is the
-// form description's own member.
+// The title picture shown before the game; a click on it closes it, and so do Return, Space and
+// Escape. Its picture Image1 is the form description's own member.
 class TSplash : public QDialog, public Ui::TSplash {
   Q_OBJECT
 
@@ -13,6 +13,9 @@ class TSplash : public QDialog, public Ui::TSplash {
   explicit TSplash(QWidget* parent = nullptr);
 
   void Image1Click();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 extern TSplash* Splash;

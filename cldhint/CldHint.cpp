@@ -1,6 +1,5 @@
 #include "cldhint/CldHint.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -78,7 +77,7 @@ TCloudHint* TCloudHintWindow::LocateCloudHint() {
 }
 
 QPoint TCloudHintWindow::CursorPosition() const {
-  return QCursor::pos();
+  return HintPoint();
 }
 
 QRect TCloudHintWindow::ScreenArea(const QPoint& cursor) const {

@@ -48,6 +48,10 @@ void TMain::StringGrid1MouseDown(Qt::MouseButton, int x, int y) {
   int col = -1;
   int row = -1;
   StringGrid1->MouseToCell(x, y, col, row);
+  PressGridCell(col, row);
+}
+
+void TMain::PressGridCell(int col, int row) {
   if (col != 0) return;
   const QString t1 = Choix1->Text();
   const QString t2 = Choix2->Text();

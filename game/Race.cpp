@@ -81,6 +81,7 @@ void TMain::EndRace() {
   TimerAvancer->SetInterval(0);
   if (Jouersons1->isChecked()) PlaySound(QStringLiteral("FIN"), SND_RESOURCE | SND_ASYNC);
   UpdateScores();
+  AnnounceArrival();
 }
 
 void TMain::TimerMouvementTimer() {

@@ -8,6 +8,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/ComboBox.h"
+#include "toolkit/ContextMenuKeys.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Image.h"
 #include "toolkit/Random.h"
@@ -51,6 +52,8 @@ TMain::TMain(QWidget* parent) : TSurfaceWindow(parent) {
   CreatePopupMenu();
   CreateCloudHint();
   BindHandlers();
+  SetUpKeyboard();
+  NameControls();
   CenterOnScreen(*this);
   FormCreate();
 }
@@ -155,5 +158,5 @@ void TMain::FormPaint() {
 }
 
 void TMain::contextMenuEvent(QContextMenuEvent* event) {
-  PopupMenu1->popup(event->globalPos());
+  PopupMenu1->popup(ContextMenuPoint(*this, *event));
 }

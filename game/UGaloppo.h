@@ -91,6 +91,9 @@ class TMain : public TSurfaceWindow, public Ui::TMain {
   void Choix3DrawItem(int index, const TRect& rect);
   void StringGrid1DrawCell(int col, int row, const TRect& rect);
   void StringGrid1MouseDown(Qt::MouseButton button, int x, int y);
+  // A press on cell (col, row) of the grid, by the mouse or the keyboard: a portrait takes the
+  // three choices for its player's row when they differ; anything else is ignored.
+  void PressGridCell(int col, int row);
   void ValiderSelectionClick();
   // Columns 1, 2 and 3 of the player's row of the grid: row 0 is player 1, row 1 player 2.
   QString PlayerBet(int row) const;
@@ -110,6 +113,11 @@ class TMain : public TSurfaceWindow, public Ui::TMain {
   void CreatePopupMenu();
   void CreateCloudHint();
   void BindHandlers();
+  // The keyboard's way through the game: the tab order, the grid's keys, the menu and game keys.
+  void SetUpKeyboard();
+  // What screen readers call the controls; after a race, what they are told of it.
+  void NameControls();
+  void AnnounceArrival();
   void DrawHorseItem(TComboBox& comboBox, int index, const TRect& rect);
   void WriteRank(int horse);
   void EndRace();

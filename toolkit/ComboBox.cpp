@@ -2,12 +2,14 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
+#include "toolkit/FocusCues.h"
 #include "toolkit/RunGuarded.h"
 
 // Lets the opened list paint its items through the drop-down's item painter.
@@ -56,30 +58,11 @@ QStyle* ListPopupStyle() {
   return style;
 }
 
-// The classic focus rectangle: every other pixel of the outline inverted, so it shows on any
-// picture and a second pass would remove it.
-void InvertDottedOutline(QImage& image, const QRect& rect) {
-  const QRect r = rect.intersected(image.rect());
-  if (r.isEmpty()) return;
-  auto invert = [&image](int x, int y) {
-    if ((x + y) % 2 != 0) return;
-    QRgb* pixel = reinterpret_cast<QRgb*>(image.scanLine(y)) + x;
-    *pixel ^= 0x00FFFFFFu;
-  };
-  for (int x = r.left(); x <= r.right(); ++x) {
-    invert(x, r.top());
-    if (r.bottom() != r.top()) invert(x, r.bottom());
-  }
-  for (int y = r.top() + 1; y < r.bottom(); ++y) {
-    invert(r.left(), y);
-    if (r.right() != r.left()) invert(r.right(), y);
-  }
-}
-
 }  // namespace
 
 TComboBox::TComboBox(QWidget* parent) : QComboBox(parent), canvas_(itemImage_) {
   setStyle(ListPopupStyle());
+  FocusCues::Watch();
   setEditable(false);
   setMaxVisibleItems(VisibleItems);
   setItemDelegate(new TComboBoxDelegate(this));
@@ -151,8 +134,13 @@ void TComboBox::PaintItem(QPainter& painter, const QRect& target, int index, boo
   const TRect rect{0, 0, target.width(), target.height()};
   PrepareCanvas(highlighted);
   if (OnDrawItem) RunGuarded([&] { OnDrawItem(index, rect); });
-  if (focused) InvertDottedOutline(itemImage_, rect.ToQRect());
+  if (focused) FocusCues::InvertDottedOutline(itemImage_, rect.ToQRect());
   painter.drawImage(target.topLeft(), itemImage_);
+}
+
+void TComboBox::contextMenuEvent(QContextMenuEvent* event) {
+  // No text to edit, so no menu of its own: the window's menu opens, as over any other control.
+  event->ignore();
 }
 
 void TComboBox::paintEvent(QPaintEvent*) {
@@ -175,7 +163,11 @@ void TComboBox::paintEvent(QPaintEvent*) {
   painter.drawPolygon(arrow, 3);
 
   if (currentIndex() < 0) {
-    painter.fillRect(face, ColorToQColor(color_));
+    QImage empty(face.size(), QImage::Format_RGB32);
+    empty.fill(ColorToQColor(color_));
+    // An empty face shows the keyboard's focus too, or Tab would seem to go nowhere.
+    if (FocusCues::Shown(*this)) FocusCues::InvertDottedOutline(empty, empty.rect());
+    painter.drawImage(face.topLeft(), empty);
     return;
   }
   PaintItem(painter, face, currentIndex(), false, hasFocus());

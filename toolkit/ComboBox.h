@@ -44,6 +44,7 @@ class TComboBox : public QComboBox {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   friend class TComboBoxDelegate;

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QMouseEvent>
 
+#include "toolkit/FocusCues.h"
 #include "toolkit/RunGuarded.h"
 
 namespace {
@@ -70,6 +72,7 @@ void THintMachinery::CancelHint() {
   HideHint();
   showTimer_.stop();
   control_ = nullptr;
+  byKeyboard_ = false;
 }
 
 void THintMachinery::ShowPendingHint() {
@@ -77,7 +80,9 @@ void THintMachinery::ShowPendingHint() {
   if (!showHint_ || !window_ || !control_ || !control_->isVisible()) return;
   const QString text = ShortHint(control_);
   if (text.isEmpty()) return;
-  const QPoint cursor = QCursor::pos();
+  const QPoint cursor =
+      byKeyboard_ ? control_->mapToGlobal(control_->rect().center()) : QCursor::pos();
+  window_->SetHintPoint(byKeyboard_ ? std::optional<QPoint>(cursor) : std::nullopt);
   TRect rect = window_->CalcHintRect(text);
   rect = {cursor.x(), cursor.y() + CursorHeight, cursor.x() + rect.Width(),
           cursor.y() + CursorHeight + rect.Height()};
@@ -94,7 +99,17 @@ void THintMachinery::MouseOver(QWidget* widget) {
   HideHint();
   showTimer_.stop();
   control_ = control;
+  byKeyboard_ = false;
   if (control) showTimer_.start(moveOn ? ShortPause : hintPause_);
+}
+
+void THintMachinery::FocusedByKeyboard(QWidget* widget) {
+  QWidget* control = ShortHint(widget).isEmpty() ? nullptr : widget;
+  CancelHint();
+  if (!control) return;
+  control_ = control;
+  byKeyboard_ = true;
+  showTimer_.start(hintPause_);
 }
 
 void THintMachinery::MouseLeft(QWidget* widget) {
@@ -110,6 +125,15 @@ bool THintMachinery::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::ToolTip:
       return true;  // the application's hints replace Qt's tooltips
+    case QEvent::FocusIn:
+      if (watched->isWidgetType() &&
+          FocusCues::FromKeyboard(static_cast<QFocusEvent*>(event)->reason())) {
+        FocusedByKeyboard(static_cast<QWidget*>(watched));
+      }
+      return false;
+    case QEvent::FocusOut:
+      if (byKeyboard_ && watched == control_) CancelHint();
+      return false;
     case QEvent::Enter:
     case QEvent::Leave:
     case QEvent::MouseMove:

@@ -15,7 +15,9 @@ using THintWindowClass = std::function<std::unique_ptr<THintWindow>()>;
 
 // Shows a control's hint after the mouse has rested on it and hides it again. A control's hint
 // text is its toolTip(); its hint is enabled by the dynamic property "ShowHint". Watches the
-// whole application's mouse events and keeps Qt's own tooltips from ever showing.
+// whole application's mouse events and keeps Qt's own tooltips from ever showing. A control that
+// the keyboard gives the focus to shows its hint too, after the same delay, hanging from the
+// control instead of the cursor.
 class THintMachinery : public QObject {
   Q_OBJECT
 
@@ -63,6 +65,7 @@ class THintMachinery : public QObject {
   void ShowPendingHint();
   void MouseOver(QWidget* widget);
   void MouseLeft(QWidget* widget);
+  void FocusedByKeyboard(QWidget* widget);
   void HideHint();
 
   bool showHint_ = true;
@@ -73,6 +76,8 @@ class THintMachinery : public QObject {
   QTimer showTimer_;
   QTimer hideTimer_;
   QPointer<QWidget> control_;
+  // The pending or shown hint came with the keyboard's focus.
+  bool byKeyboard_ = false;
   bool shown_ = false;
   // A hint was open when the mouse left its control; a control entered in the same move gets
   // its hint after the short pause.

@@ -1,5 +1,6 @@
 #include "toolkit/HintWindow.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QWindow>
@@ -24,6 +25,10 @@ THintWindow::THintWindow()
                            Qt::WindowDoesNotAcceptFocus) {
   setAttribute(Qt::WA_ShowWithoutActivating);
   if (NativeWayland()) setAttribute(Qt::WA_TranslucentBackground);
+}
+
+QPoint THintWindow::HintPoint() const {
+  return hintPoint_ ? *hintPoint_ : QCursor::pos();
 }
 
 void THintWindow::SetText(const QString& text) {

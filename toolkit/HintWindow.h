@@ -4,6 +4,7 @@
 #include <QRegion>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 #include "toolkit/Graphics.h"
 
@@ -22,6 +23,10 @@ class THintWindow : public QWidget {
   virtual void ActivateHint(const TRect& rect, const QString& text);
   // The rectangle, at the origin, that the plain window needs for `text`.
   virtual TRect CalcHintRect(const QString& text) const;
+
+  // Where the hint hangs from: the cursor, or the control that the keyboard gave the focus to.
+  QPoint HintPoint() const;
+  void SetHintPoint(std::optional<QPoint> point) { hintPoint_ = point; }
 
   const QString& Text() const { return text_; }
   void SetText(const QString& text);
@@ -43,6 +48,7 @@ class THintWindow : public QWidget {
 
  private:
   QString text_;
+  std::optional<QPoint> hintPoint_;
   QRegion shape_;
   bool shaped_ = false;
 };

@@ -1,12 +1,17 @@
 #include "toolkit/StringGrid.h"
 
+#include <QAccessible>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
 #include "toolkit/EToolkitError.h"
+#include "toolkit/FocusCues.h"
 #include "toolkit/RunGuarded.h"
+#include "toolkit/StringGridAccessible.h"
 
 namespace {
 
@@ -22,8 +27,8 @@ TStringGrid::TStringGrid(QWidget* parent) : QFrame(parent), canvas_(surface_) {
   setLineWidth(2);
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::StrongFocus);
-  // Every button is the grid's own, so a right press must not also open a parent's menu.
-  setContextMenuPolicy(Qt::PreventContextMenu);
+  FocusCues::Watch();
+  InstallStringGridAccessibility();
   canvas_.OnChanged = [this](const QRect& rect) {
     update(rect.translated(contentsRect().topLeft()));
   };
@@ -83,6 +88,7 @@ void TStringGrid::SetCell(int col, int row, const QString& text) {
     canvas_.SetClip(QRegion());
     canvas_.Brush = TBrush{GridColor, TBrushStyle::Solid};
     canvas_.FillRect(rect);
+    NotifyCell(col, row, QAccessible::NameChanged);
   }
   if (!OnDrawCell) return;
   // The painter works on this cell only; its brush starts as the grid's background.
@@ -123,6 +129,115 @@ void TStringGrid::paintEvent(QPaintEvent* event) {
   // Beyond the cells the grid shows its background.
   painter.fillRect(client, ColorToQColor(GridColor));
   painter.drawImage(client.topLeft(), surface_);
+  const QPoint key = KeyCell();
+  if (!FocusCues::Shown(*this) || key.x() < 0) return;
+  // Two dotted rings, so the mark shows on a busy picture.
+  const QRect cell = CellRect(key.x(), key.y()).ToQRect();
+  QImage marked = surface_.copy(cell);
+  FocusCues::InvertDottedOutline(marked, marked.rect());
+  FocusCues::InvertDottedOutline(marked, marked.rect().adjusted(2, 2, -2, -2));
+  painter.drawImage(client.topLeft() + cell.topLeft(), marked);
+}
+
+void TStringGrid::SetKeyCells(std::vector<QPoint> cells) {
+  keyCells_ = std::move(cells);
+  keyIndex_ = 0;
+  update();
+}
+
+std::vector<QPoint> TStringGrid::VisitedCells() const {
+  std::vector<QPoint> cells;
+  if (!keyCells_.empty()) {
+    for (const QPoint& cell : keyCells_) {
+      if (Contains(cell.x(), cell.y())) cells.push_back(cell);
+    }
+    return cells;
+  }
+  for (int row = 0; row < rowCount_; ++row) {
+    for (int col = 0; col < colCount_; ++col) cells.emplace_back(col, row);
+  }
+  return cells;
+}
+
+QPoint TStringGrid::KeyCell() const {
+  const std::vector<QPoint> cells = VisitedCells();
+  if (cells.empty()) return {-1, -1};
+  return cells[std::min(keyIndex_, cells.size() - 1)];
+}
+
+bool TStringGrid::KeyVisits(int col, int row) const {
+  const std::vector<QPoint> cells = VisitedCells();
+  return std::find(cells.begin(), cells.end(), QPoint(col, row)) != cells.end();
+}
+
+QString TStringGrid::CellName(int col, int row) const {
+  return OnCellName ? OnCellName(col, row) : Cell(col, row);
+}
+
+void TStringGrid::PressCell(int col, int row) {
+  const std::vector<QPoint> cells = VisitedCells();
+  const auto found = std::find(cells.begin(), cells.end(), QPoint(col, row));
+  if (found == cells.end()) return;
+  keyIndex_ = size_t(found - cells.begin());
+  update();
+  if (OnKeyPress) RunGuarded([&] { OnKeyPress(col, row); });
+}
+
+void TStringGrid::MoveKeyCell(int step) {
+  const std::vector<QPoint> cells = VisitedCells();
+  if (cells.empty()) return;
+  const int last = int(cells.size()) - 1;
+  keyIndex_ = size_t(std::clamp(int(std::min(keyIndex_, size_t(last))) + step, 0, last));
+  update();
+  const QPoint key = KeyCell();
+  NotifyCell(key.x(), key.y(), QAccessible::Focus);
+}
+
+void TStringGrid::NotifyCell(int col, int row, QAccessible::Event change) const {
+  if (!QAccessible::isActive() || !Contains(col, row)) return;
+  QAccessibleEvent event(const_cast<TStringGrid*>(this), change);
+  event.setChild(row * colCount_ + col);
+  QAccessible::updateAccessibility(&event);
+}
+
+void TStringGrid::contextMenuEvent(QContextMenuEvent* event) {
+  // Every button is the grid's own, so a right press must not also open a parent's menu; the
+  // keyboard's menu key is the window's.
+  if (event->reason() == QContextMenuEvent::Mouse) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      MoveKeyCell(-1);
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      MoveKeyCell(1);
+      break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+      const QPoint key = KeyCell();
+      PressCell(key.x(), key.y());
+      break;
+    }
+    default:
+      QFrame::keyPressEvent(event);
+      return;
+  }
+  event->accept();
+}
+
+void TStringGrid::focusInEvent(QFocusEvent* event) {
+  QFrame::focusInEvent(event);
+  const QPoint key = KeyCell();
+  NotifyCell(key.x(), key.y(), QAccessible::Focus);
 }
 
 void TStringGrid::mousePressEvent(QMouseEvent* event) {

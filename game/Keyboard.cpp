@@ -1,0 +1,49 @@
+// The game from the keyboard. The game keys follow the desktops' games where they have one
+// (Ctrl+N new game, Ctrl+Q quit); the others take the initial of what they do, with Ctrl so that
+// no key of a drop-down or of the grid is taken. None is shown in the menu.
+#include <QAction>
+#include <QMenu>
+#include <QShortcut>
+
+#include "game/UGaloppo.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/ContextMenuKeys.h"
+#include "toolkit/SpeedButton.h"
+#include "toolkit/StringGrid.h"
+
+namespace {
+
+// A disabled action or button ignores its trigger, so a key honours the menu's and Go's states.
+void AddGameKey(QWidget& window, QKeyCombination keys, std::function<void()> command) {
+  auto* shortcut = new QShortcut(QKeySequence(keys), &window);
+  shortcut->setContext(Qt::WindowShortcut);
+  QObject::connect(shortcut, &QShortcut::activated, &window, command);
+}
+
+void AddMenuKey(QWidget& window, QKeyCombination keys, QAction* action) {
+  AddGameKey(window, keys, [action] { action->trigger(); });
+}
+
+}  // namespace
+
+void TMain::SetUpKeyboard() {
+  ValiderSelection->setFocusPolicy(Qt::TabFocus);
+  // Choix1, Choix2, Choix3, the grid, the bar. Qt 6.4 will not put the bar after the grid, the
+  // last of the chain: it goes after Choix3, then the grid between them.
+  setTabOrder(Choix1, Choix2);
+  setTabOrder(Choix2, Choix3);
+  setTabOrder(Choix3, ValiderSelection);
+  setTabOrder(Choix3, StringGrid1);
+
+  // In the grid the keyboard goes from one portrait to the other.
+  StringGrid1->SetKeyCells({{0, 0}, {0, 1}});
+  StringGrid1->OnKeyPress = [this](int col, int row) { PressGridCell(col, row); };
+
+  AddContextMenuKeys(*this);
+  AddMenuKey(*this, Qt::CTRL | Qt::Key_N, Recommencer1);
+  AddMenuKey(*this, Qt::CTRL | Qt::Key_M, Modifierlescheveaux1);
+  AddMenuKey(*this, Qt::CTRL | Qt::Key_J, Jouersons1);
+  AddMenuKey(*this, Qt::CTRL | Qt::Key_Q, Quitter);
+  // P for "partir": the pistol's hint says it makes the horses leave.
+  AddGameKey(*this, Qt::CTRL | Qt::Key_P, [this] { Go->click(); });
+}
