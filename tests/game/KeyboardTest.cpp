@@ -17,7 +17,8 @@ class Keyboard : public GameTest {
   void SetUp() override {
     GameTest::SetUp();
     main->show();
-    QApplication::setActiveWindow(main.get());
+    main->activateWindow();
+    QApplication::processEvents();  // the activation arrives as an event
   }
   // A key as the window system delivers it: to the focused widget.
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
