@@ -29,6 +29,15 @@ int SharedWholeRatio(const QImage& a, const QImage& b) {
   return int(ratio);
 }
 
+// A select rather than a skipped store, and rows that cannot overlap, so the compiler copies
+// several pixels at a time.
+void CopyKeyedRow(const QRgb* __restrict from, QRgb* __restrict into, int width, QRgb key) {
+  for (int x = 0; x < width; ++x) {
+    const QRgb pixel = from[x];
+    into[x] = (pixel | 0xFF000000u) != key ? pixel : into[x];
+  }
+}
+
 // Whole logical pixels only, so that a copy never reads past the image's last device pixel.
 QSize LogicalSize(const QImage& image, int ratio) {
   return QSize(image.width() / ratio, image.height() / ratio);
@@ -73,20 +82,21 @@ void TCanvas::CopyPixels(const QRect& to, const QImage& source, QPoint sourceOri
   const QRgb key = keyed ? (ColorToQColor(keyed->TransparentColor).rgb() | 0xFF000000u) : 0;
   const QPoint shift = (sourceOrigin - to.topLeft()) * ratio;
   ForEachVisiblePart(to.intersected(sourceArea), [&](const QRect& part) {
-    // In device pixels from here on.
+    // In device pixels from here on; the rows are found once, not per line (each scanLine()
+    // call checks whether the image must be detached).
     const QRect area(part.topLeft() * ratio, part.size() * ratio);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-      const QRgb* from = reinterpret_cast<const QRgb*>(source.constScanLine(y + shift.y())) +
-                         (area.left() + shift.x());
-      QRgb* into = reinterpret_cast<QRgb*>(target_.scanLine(y)) + area.left();
-      if (!keyed) {
+    const uchar* fromRow =
+        source.constBits() + qsizetype(area.top() + shift.y()) * source.bytesPerLine();
+    uchar* intoRow = target_.bits() + qsizetype(area.top()) * target_.bytesPerLine();
+    for (int y = 0; y < area.height(); ++y) {
+      const QRgb* from = reinterpret_cast<const QRgb*>(fromRow) + (area.left() + shift.x());
+      QRgb* into = reinterpret_cast<QRgb*>(intoRow) + area.left();
+      fromRow += source.bytesPerLine();
+      intoRow += target_.bytesPerLine();
+      if (keyed) {
+        CopyKeyedRow(from, into, area.width(), key);
+      } else {
         std::copy(from, from + area.width(), into);
-        continue;
-      }
-      // A select rather than a skipped store, so the compiler copies several pixels at a time.
-      for (int x = 0; x < area.width(); ++x) {
-        const QRgb pixel = from[x];
-        into[x] = (pixel | 0xFF000000u) != key ? pixel : into[x];
       }
     }
   });
