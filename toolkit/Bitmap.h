@@ -15,7 +15,7 @@ class TBitmap {
   TBitmap(int width, int height);
   explicit TBitmap(const QImage& image);
 
-  // The bitmap resource of that name (BMP data), or at PictureRatio() 2 its "@2x" twin (PNG);
+  // The bitmap resource of that name (BMP data), or at PictureRatio() 2 its twice-size twin (PNG);
   // throws EToolkitError when it is missing or cannot be read.
   static TBitmap FromResource(const QString& name);
   // The same from BMP bytes; `name` goes into the error. Data shorter than its header announces

@@ -11,7 +11,7 @@ int PictureRatio() {
 
 TDenseResource DenseResource(const QString& name) {
   if (PictureRatio() == 1) return {name, 1};
-  const QString twin = name + QStringLiteral("@2x");
+  const QString twin = QStringLiteral("2x/") + name;
   if (!Resources::Exists(twin)) return {name, 1};
   return {twin, 2};
 }

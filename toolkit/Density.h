@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// Pictures come at two densities: the size the game is laid out in, and twice it, embedded
-// beside it with Qt's "@2x" suffix. Coordinates stay logical pixels at both.
+// Pictures come at two densities: the size the game is laid out in, and twice it (the "@2x"
+// files), embedded under the same name in the resource folder "2x". Coordinates stay logical
+// pixels at both.
 
 // The device pixel ratio pictures are loaded at and new bitmaps are made at: 2 when any screen
 // is denser than 1 (a window dragged to the dense screen is then sharp at once, and one on a
@@ -16,6 +17,6 @@ struct TDenseResource {
   int Ratio = 1;
 };
 
-// The "@2x" twin at PictureRatio() 2 when it is embedded; `name` itself otherwise, so that at
-// ratio 1 no twin is ever read.
+// The twin "2x/<name>" at PictureRatio() 2 when it is embedded; `name` itself otherwise, so that
+// at ratio 1 no twin is ever read.
 TDenseResource DenseResource(const QString& name);
