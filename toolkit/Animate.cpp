@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "toolkit/Density.h"
 #include "toolkit/EToolkitError.h"
 #include "toolkit/Resources.h"
 #include "toolkit/SurfaceWindow.h"
@@ -17,7 +18,12 @@ TAnimate::TAnimate(QWidget* parent) : QWidget(parent) {
 }
 
 void TAnimate::SetResName(const QString& name) {
-  movie_ = Resources::Decode(name, QStringLiteral("Animation"), ReadAvi);
+  const TDenseResource dense = DenseResource(name);
+  movie_ = Resources::Decode(dense.Name, QStringLiteral("Animation"), ReadAvi);
+  // The box and the frame's place in it are in logical pixels.
+  movie_.Width /= dense.Ratio;
+  movie_.Height /= dense.Ratio;
+  for (QImage& frame : movie_.Frames) frame.setDevicePixelRatio(dense.Ratio);
   keyedFrames_.assign(movie_.Frames.size(), QImage());
   resName_ = name;
   current_ = 0;
@@ -75,6 +81,7 @@ void TAnimate::paintEvent(QPaintEvent*) {
   }
   if (movie_.Frames.empty()) return;
   painter.setClipRect(rect());
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(FrameOrigin(), FrameToDraw(current_));
 }
 

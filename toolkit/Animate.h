@@ -22,8 +22,8 @@ class TAnimate : public QWidget {
  public:
   explicit TAnimate(QWidget* parent = nullptr);
 
-  // Loads the AVI resource and shows its first frame; throws EToolkitError when the resource is
-  // missing or malformed, keeping the animation it had.
+  // Loads the AVI resource (its twice-size twin at PictureRatio() 2) and shows its first frame;
+  // throws EToolkitError when the resource is missing or malformed, keeping the animation it had.
   void SetResName(const QString& name);
   const QString& ResName() const { return resName_; }
 

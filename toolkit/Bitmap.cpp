@@ -1,7 +1,9 @@
 #include "toolkit/Bitmap.h"
 
+#include <climits>
 #include <cstdlib>
 
+#include "toolkit/Density.h"
 #include "toolkit/EToolkitError.h"
 #include "toolkit/LittleEndian.h"
 #include "toolkit/Resources.h"
@@ -36,7 +38,14 @@ TBitmap::TBitmap(int width, int height) {
 TBitmap::TBitmap(const QImage& image) : image_(ToRgb32(image)) {}
 
 TBitmap TBitmap::FromResource(const QString& name) {
-  return FromBmp(Resources::Load(name), name);
+  const TDenseResource dense = DenseResource(name);
+  if (dense.Ratio == 1) return FromBmp(Resources::Load(name), name);
+  QImage image;
+  if (!image.loadFromData(Resources::Load(dense.Name), "PNG")) {
+    throw EToolkitError(QStringLiteral("Bitmap illisible : %1").arg(dense.Name).toStdString());
+  }
+  image.setDevicePixelRatio(dense.Ratio);
+  return TBitmap(image);
 }
 
 TBitmap TBitmap::FromBmp(const QByteArray& bytes, const QString& name) {
@@ -52,12 +61,17 @@ void TBitmap::SetSize(int width, int height) {
     image_ = QImage();
     return;
   }
-  image_ = QImage(width, height, QImage::Format_RGB32);
+  // At the pictures' density, so that copying a picture's pixels here needs no scaling.
+  const int ratio = PictureRatio();
+  const bool fits = width <= INT_MAX / ratio && height <= INT_MAX / ratio;
+  image_ = fits ? QImage(width * ratio, height * ratio, QImage::Format_RGB32) : QImage();
   if (image_.isNull()) throw EToolkitError("Mémoire insuffisante pour un bitmap");
+  image_.setDevicePixelRatio(ratio);
   image_.fill(Qt::white);
 }
 
 TColor TBitmap::Pixel(int x, int y) const {
-  if (!image_.valid(x, y)) return 0;
-  return QColorToColor(QColor::fromRgb(image_.pixel(x, y)));
+  if (x < 0 || y < 0 || x >= Width() || y >= Height()) return 0;
+  const qreal ratio = image_.devicePixelRatio();
+  return QColorToColor(QColor::fromRgb(image_.pixel(int(x * ratio), int(y * ratio))));
 }

@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -17,6 +19,28 @@ Qt::BrushStyle ToQtBrushStyle(TBrushStyle style) {
     if (ours == style) return qts;
   }
   return Qt::SolidPattern;
+}
+
+// The whole number of device pixels per logical pixel both images have; 0 when they differ or it
+// is fractional, and a painter must scale.
+int SharedWholeRatio(const QImage& a, const QImage& b) {
+  const qreal ratio = a.devicePixelRatio();
+  if (ratio != b.devicePixelRatio() || ratio != std::floor(ratio)) return 0;
+  return int(ratio);
+}
+
+// A select rather than a skipped store, and rows that cannot overlap, so the compiler copies
+// several pixels at a time.
+void CopyKeyedRow(const QRgb* __restrict from, QRgb* __restrict into, int width, QRgb key) {
+  for (int x = 0; x < width; ++x) {
+    const QRgb pixel = from[x];
+    into[x] = (pixel | 0xFF000000u) != key ? pixel : into[x];
+  }
+}
+
+// Whole logical pixels only, so that a copy never reads past the image's last device pixel.
+QSize LogicalSize(const QImage& image, int ratio) {
+  return QSize(image.width() / ratio, image.height() / ratio);
 }
 
 }  // namespace
@@ -47,35 +71,40 @@ void TCanvas::Changed(const QRect& rect) {
 void TCanvas::CopyPixels(const QRect& to, const QImage& source, QPoint sourceOrigin,
                          const TBitmap* keyed) {
   // Only the part of `to` whose source pixels exist is touched.
-  const QRect sourceArea = source.rect().translated(to.topLeft() - sourceOrigin);
-  if (target_.devicePixelRatio() != 1.0) {
+  const int ratio = SharedWholeRatio(target_, source);
+  const QRect sourceArea = QRect(QPoint(0, 0), LogicalSize(source, std::max(ratio, 1)))
+                               .translated(to.topLeft() - sourceOrigin);
+  if (ratio == 0) {
     PaintPixels(to.intersected(sourceArea), source, sourceOrigin - to.topLeft(), keyed);
     Changed(to);
     return;
   }
   const QRgb key = keyed ? (ColorToQColor(keyed->TransparentColor).rgb() | 0xFF000000u) : 0;
+  const QPoint shift = (sourceOrigin - to.topLeft()) * ratio;
   ForEachVisiblePart(to.intersected(sourceArea), [&](const QRect& part) {
-    for (int y = part.top(); y <= part.bottom(); ++y) {
-      const QRgb* from =
-          reinterpret_cast<const QRgb*>(source.constScanLine(y - to.top() + sourceOrigin.y())) +
-          (part.left() - to.left() + sourceOrigin.x());
-      QRgb* into = reinterpret_cast<QRgb*>(target_.scanLine(y)) + part.left();
-      if (!keyed) {
-        std::copy(from, from + part.width(), into);
-        continue;
-      }
-      // A select rather than a skipped store, so the compiler copies several pixels at a time.
-      for (int x = 0; x < part.width(); ++x) {
-        const QRgb pixel = from[x];
-        into[x] = (pixel | 0xFF000000u) != key ? pixel : into[x];
+    // In device pixels from here on; the rows are found once, not per line (each scanLine()
+    // call checks whether the image must be detached).
+    const QRect area(part.topLeft() * ratio, part.size() * ratio);
+    const uchar* fromRow =
+        source.constBits() + qsizetype(area.top() + shift.y()) * source.bytesPerLine();
+    uchar* intoRow = target_.bits() + qsizetype(area.top()) * target_.bytesPerLine();
+    for (int y = 0; y < area.height(); ++y) {
+      const QRgb* from = reinterpret_cast<const QRgb*>(fromRow) + (area.left() + shift.x());
+      QRgb* into = reinterpret_cast<QRgb*>(intoRow) + area.left();
+      fromRow += source.bytesPerLine();
+      intoRow += target_.bytesPerLine();
+      if (keyed) {
+        CopyKeyedRow(from, into, area.width(), key);
+      } else {
+        std::copy(from, from + area.width(), into);
       }
     }
   });
   Changed(to);
 }
 
-// On a high-density target each source pixel covers several target pixels: the painter scales
-// without smoothing, so sprites stay crisp, and text drawn later gets the full density.
+// Between densities a painter scales: a denser source is scaled down smoothly, a sparser one up
+// without smoothing, so sprites stay crisp.
 void TCanvas::PaintPixels(const QRect& to, const QImage& source, QPoint shift,
                           const TBitmap* keyed) {
   if (to.isEmpty()) return;
@@ -90,24 +119,28 @@ void TCanvas::PaintPixels(const QRect& to, const QImage& source, QPoint shift,
       }
     }
   }
+  PaintImage(QRectF(to), picture, QRectF(to.translated(shift)));
+}
+
+void TCanvas::PaintImage(const QRectF& to, const QImage& source, const QRectF& from) {
+  const qreal ratio = source.devicePixelRatio();
   QPainter painter(&target_);
   if (!clip_.isEmpty()) painter.setClipRegion(clip_);
-  painter.drawImage(to, picture, to.translated(shift));
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio > target_.devicePixelRatio());
+  painter.drawImage(to, source, QRectF(from.topLeft() * ratio, from.size() * ratio));
 }
 
 void TCanvas::CopyRect(const TRect& to, const TBitmap& bitmap, const TRect& from) {
   if (bitmap.Empty() || to.IsEmpty() || from.IsEmpty()) return;
   if (to.Width() == from.Width() && to.Height() == from.Height()) {
     // A source rectangle reaching outside the bitmap leaves those destination pixels alone.
-    const QRect fromInside = from.ToQRect().intersected(bitmap.Image().rect());
+    const QRect fromInside =
+        from.ToQRect().intersected(QRect(0, 0, bitmap.Width(), bitmap.Height()));
     const QRect toInside = fromInside.translated(to.Left - from.Left, to.Top - from.Top);
     CopyPixels(toInside, bitmap.Image(), fromInside.topLeft(), nullptr);
     return;
   }
-  QPainter painter(&target_);
-  if (!clip_.isEmpty()) painter.setClipRegion(clip_);
-  painter.drawImage(to.ToQRect(), bitmap.Image(), from.ToQRect());
-  painter.end();
+  PaintImage(QRectF(to.ToQRect()), bitmap.Image(), QRectF(from.ToQRect()));
   Changed(to.ToQRect());
 }
 

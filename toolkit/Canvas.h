@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRectF>
 #include <QRegion>
 #include <QSize>
 #include <QString>
@@ -9,8 +10,9 @@
 #include "toolkit/Bitmap.h"
 #include "toolkit/Graphics.h"
 
-// Drawing onto a 32-bit image: a bitmap's own pixels or a window's surface. Parts of a rectangle
-// that fall outside the source or the target are ignored. After each operation OnChanged is told
+// Drawing onto a 32-bit image: a bitmap's own pixels or a window's surface, in logical pixels
+// whatever the image's density. Parts of a rectangle that fall outside the source or the target
+// are ignored. After each operation OnChanged is told
 // which part of the target changed, so a window can show it.
 class TCanvas {
  public:
@@ -38,6 +40,8 @@ class TCanvas {
  private:
   void CopyPixels(const QRect& to, const QImage& source, QPoint sourceOrigin, const TBitmap* keyed);
   void PaintPixels(const QRect& to, const QImage& source, QPoint shift, const TBitmap* keyed);
+  // `from` in the source's logical pixels.
+  void PaintImage(const QRectF& to, const QImage& source, const QRectF& from);
   QRect LogicalRect() const;
   template <class Visit>
   void ForEachVisiblePart(const QRect& rect, Visit visit) const;

@@ -129,12 +129,15 @@ void TComboBox::PaintItem(QPainter& painter, const QRect& target, int index, boo
                           bool focused) {
   if (target.isEmpty()) return;
   // Each item gets an image of its own size: a picture taller than the item stays inside it.
-  itemImage_ = QImage(target.size(), QImage::Format_RGB32);
+  // The image has the screen's density, so its text is drawn at the screen's resolution.
+  const qreal ratio = painter.device()->devicePixelRatioF();
+  itemImage_ = QImage((QSizeF(target.size()) * ratio).toSize(), QImage::Format_RGB32);
+  itemImage_.setDevicePixelRatio(ratio);
   itemImage_.fill(ColorToQColor(color_));
   const TRect rect{0, 0, target.width(), target.height()};
   PrepareCanvas(highlighted);
   if (OnDrawItem) RunGuarded([&] { OnDrawItem(index, rect); });
-  if (focused) FocusCues::InvertDottedOutline(itemImage_, rect.ToQRect());
+  if (focused) FocusCues::InvertDottedOutline(itemImage_, itemImage_.rect());
   painter.drawImage(target.topLeft(), itemImage_);
 }
 

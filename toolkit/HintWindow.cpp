@@ -81,9 +81,12 @@ bool THintWindow::Paint(TCanvas& canvas) {
   return true;
 }
 
-// Drawn into an image first, as the canvas draws, then put on the window in one go.
+// Drawn into an image first, as the canvas draws, then put on the window in one go; the image has
+// the window's density, so the text is drawn at the screen's resolution.
 void THintWindow::paintEvent(QPaintEvent*) {
-  QImage picture(size(), QImage::Format_RGB32);
+  const qreal ratio = devicePixelRatioF();
+  QImage picture((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+  picture.setDevicePixelRatio(ratio);
   TCanvas canvas(picture);
   bool painted = true;
   RunGuarded([&] { painted = Paint(canvas); });

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "toolkit/Canvas.h"
+#include "toolkit/Density.h"
 #include "toolkit/Jpeg.h"
 #include "toolkit/Resources.h"
 #include "toolkit/RunGuarded.h"
@@ -13,13 +14,18 @@ TImage::TImage(QWidget* parent) : QWidget(parent) {}
 
 void TImage::SetPictureName(const QString& name) {
   pictureName_ = name;
-  Picture = Resources::Decode(name, QStringLiteral("Image"), DecodeJpeg);
+  const TDenseResource dense = DenseResource(name);
+  Picture = Resources::Decode(dense.Name, QStringLiteral("Image"), DecodeJpeg);
+  Picture.Image().setDevicePixelRatio(dense.Ratio);
   update();
 }
 
 void TImage::paintEvent(QPaintEvent*) {
   if (qobject_cast<TSurfaceWindow*>(parentWidget())) return;
-  QPainter(this).drawImage(0, 0, Picture.Image());
+  QPainter painter(this);
+  // A 2× picture on a screen of ratio 1.5 is scaled down, smoothly.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(0, 0, Picture.Image());
 }
 
 void TImage::ComposeOn(TCanvas& canvas) const {

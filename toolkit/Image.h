@@ -17,7 +17,8 @@ class TImage : public QWidget, public TGraphicControl {
  public:
   explicit TImage(QWidget* parent = nullptr);
 
-  // The JPEG resource the form description names; decoded at once.
+  // The JPEG resource the form description names, or its twice-size twin at PictureRatio() 2;
+  // decoded at once.
   QString PictureName() const { return pictureName_; }
   void SetPictureName(const QString& name);
 

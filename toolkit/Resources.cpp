@@ -10,10 +10,14 @@ namespace {
 
 const QString Root = QStringLiteral(":/res");
 
+// `name` may start with a folder ("2x/Track"), whose name must match exactly.
 QString FindPath(const QString& name) {
-  const QStringList entries = QDir(Root).entryList(QDir::Files);
+  const qsizetype slash = name.lastIndexOf('/');
+  const QString folder = slash < 0 ? Root : Root + '/' + name.left(slash);
+  const QString file = name.mid(slash + 1);
+  const QStringList entries = QDir(folder).entryList(QDir::Files);
   for (const QString& entry : entries) {
-    if (entry.compare(name, Qt::CaseInsensitive) == 0) return Root + '/' + entry;
+    if (entry.compare(file, Qt::CaseInsensitive) == 0) return folder + '/' + entry;
   }
   return {};
 }

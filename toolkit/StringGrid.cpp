@@ -59,15 +59,18 @@ void TStringGrid::SetGridSize(int colCount, int rowCount, int colWidth, int rowH
 void TStringGrid::ResetSurface() {
   const int width = colCount_ * colWidth_;
   const int height = rowCount_ > 0 ? rowCount_ * RowPitch() - 1 : 0;
-  surface_ = QImage(width, height, QImage::Format_RGB32);
+  // At the screen's density, so that the pictures of the cells keep theirs.
+  const qreal ratio = devicePixelRatioF();
+  surface_ = QImage((QSizeF(width, height) * ratio).toSize(), QImage::Format_RGB32);
   if (width > 0 && height > 0 && surface_.isNull()) {
     throw EToolkitError("Mémoire insuffisante pour la grille");
   }
+  if (surface_.isNull()) return;
+  surface_.setDevicePixelRatio(ratio);
   surface_.fill(ColorToQColor(GridColor));
+  QPainter painter(&surface_);
   for (int row = 0; row + 1 < rowCount_; ++row) {
-    const int y = row * RowPitch() + rowHeight_;
-    std::fill_n(reinterpret_cast<QRgb*>(surface_.scanLine(y)), width,
-                ColorToQColor(LineColor).rgb());
+    painter.fillRect(QRect(0, row * RowPitch() + rowHeight_, width, 1), ColorToQColor(LineColor));
   }
 }
 
@@ -118,7 +121,7 @@ TRect TStringGrid::CellRect(int col, int row) const {
 
 QSize TStringGrid::sizeHint() const {
   const int frame = 2 * frameWidth();
-  return QSize(surface_.width() + frame, surface_.height() + frame);
+  return surface_.deviceIndependentSize().toSize() + QSize(frame, frame);
 }
 
 void TStringGrid::paintEvent(QPaintEvent* event) {
@@ -131,11 +134,15 @@ void TStringGrid::paintEvent(QPaintEvent* event) {
   painter.drawImage(client.topLeft(), surface_);
   const QPoint key = KeyCell();
   if (!FocusCues::Shown(*this) || key.x() < 0) return;
-  // Two dotted rings, so the mark shows on a busy picture.
+  // Two dotted rings, so the mark shows on a busy picture; drawn in the surface's own pixels.
   const QRect cell = CellRect(key.x(), key.y()).ToQRect();
-  QImage marked = surface_.copy(cell);
+  const qreal ratio = surface_.devicePixelRatio();
+  QImage marked =
+      surface_.copy(QRectF(QPointF(cell.topLeft()) * ratio, QSizeF(cell.size()) * ratio).toRect());
+  marked.setDevicePixelRatio(ratio);
+  const int inset = qRound(2 * ratio);
   FocusCues::InvertDottedOutline(marked, marked.rect());
-  FocusCues::InvertDottedOutline(marked, marked.rect().adjusted(2, 2, -2, -2));
+  FocusCues::InvertDottedOutline(marked, marked.rect().adjusted(inset, inset, -inset, -inset));
   painter.drawImage(client.topLeft() + cell.topLeft(), marked);
 }
 

@@ -2,7 +2,9 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
+#include "toolkit/Density.h"
 #include "toolkit/GraphicControl.h"
 
 void TDrawnArea::Add(const QRect& rect) {
@@ -64,8 +66,10 @@ TCanvas& TSurfaceWindow::Canvas() {
 
 void TSurfaceWindow::FitSurface() {
   // The surface follows the screen's pixel density, so that what we draw at full density
-  // (text) stays sharp on a high-density screen.
-  const qreal ratio = devicePixelRatioF();
+  // (text) stays sharp on a high-density screen. It is never sparser than the pictures: between
+  // 1 and 2 a tick then copies pixels without scaling or allocating, and the paint event scales
+  // the surface down.
+  const qreal ratio = std::max(devicePixelRatioF(), qreal(PictureRatio()));
   const QSize pixels = (QSizeF(size()) * ratio).toSize();
   fittedSize_ = size();
   if (surface_.size() == pixels && surface_.devicePixelRatio() == ratio) return;
@@ -99,6 +103,8 @@ void TSurfaceWindow::paintEvent(QPaintEvent* event) {
 
 void TSurfaceWindow::DrawSurface(QPainter& painter, const QRect& to, const QRect& area) const {
   const qreal ratio = surface_.devicePixelRatio();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                        ratio > painter.device()->devicePixelRatioF());
   painter.drawImage(QRectF(to), surface_,
                     QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
 }

@@ -7,10 +7,15 @@
    within that monitor. Stacked, with the main window moved to the top of the lower monitor,
    the cloud over Go hangs down from the pointer instead of reaching up onto the other monitor.
 2. Scale 2 (QT_SCALE_FACTOR=2 on a 2560x1600 Xvfb): the main window is 1600x1200 device pixels,
-   centred; the cloud is at the pointer; the score (Qt's) and the ranks the game writes at the
-   post during a race (on its own window surface) are drawn at device resolution, not blown up.
+   centred; the cloud is at the pointer; the title, a portrait, the cloud's text, a horse in
+   mid-race, the score (Qt's) and the ranks the game writes at the post are drawn at twice the
+   size, not blown up from 1x.
+
+A picture blown up from half its size comes back identical when halved and doubled back, so a
+part drawn at 2x is one where many pixels do not. The halving is in width only: the grid stretches
+its pictures in height, which would set apart even a blown-up one.
 """
-from desktop import Desktop, check, scenario, wait_until
+from desktop import Desktop, bounds, check, scenario, wait_until
 
 SPLASH = (344, 249)
 MAIN = (800, 600)
@@ -22,10 +27,15 @@ SCORE = (123, 19, 163, 38)
 TRACK = (400, 560)
 # Where the game writes each horse's rank when it arrives, a row each 60 pixels.
 RANKS = [(768, 82 + 60 * row, 790, 96 + 60 * row) for row in range(9)]
-# The track is painted from 1x art, blown up at scale 2; when it gets its 2x art, its title
-# text must come out sharp instead.
-TRACK_ART_AT_2X = False
-TITLE = (300, 10, 500, 46)
+# The title's left edge on the banner, the first player's portrait in the bet grid, and the last
+# lane, below the betting panel.
+TITLE_EDGE = (230, 8, 290, 44)
+PORTRAIT = (252, 314, 325, 374)
+LAST_LANE = (100, 530, 600, 590)
+CLOUD = (0, 255, 255)
+# Drawn parts measure 0.05 (the cloud's text, with the cloud between its lines) to 0.45; blown-up
+# ones exactly 0.
+SHARP = 0.02
 
 
 def centred(size, area):
@@ -46,7 +56,7 @@ def check_placed(window, size, area, what):
 
 def check_hint(desktop, main, at, area, scale=1):
     """The pointer on the control at `at` of the main window: the hint opens with its corner at
-    the pointer and stays inside `area`. Returns whether it hangs down from the pointer."""
+    the pointer and stays inside `area`. Returns the hint window."""
     # Off any control first, so that the hint looked at is a new one.
     desktop.move(main.x + TRACK[0] * scale, main.y + TRACK[1] * scale)
     wait_until(lambda: not desktop.hint_window(), 8, "the last hint to go")
@@ -59,7 +69,11 @@ def check_hint(desktop, main, at, area, scale=1):
           hint.y in (pointer[1], pointer[1] - hint.height),
           f"hint not at the pointer {pointer}: {vars(hint)}")
     check(inside(hint, area), f"hint beyond the monitor {area}: {vars(hint)}")
-    return hint.y == pointer[1]
+    return hint
+
+
+def hangs_down(desktop, main, at, area):
+    return check_hint(desktop, main, at, area).y == main.y + at[1]
 
 
 def two_monitors(layout, size, second):
@@ -83,7 +97,7 @@ def two_monitors(layout, size, second):
             main = wait_until(lambda: next((w for w in [desktop.window_named("Main")]
                                             if w and w.y == top), None),
                               10, "the main window at the monitor's top")
-            check(check_hint(desktop, main, GO, area), "the cloud does not hang down from Go")
+            check(hangs_down(desktop, main, GO, area), "the cloud does not hang down from Go")
         game.terminate()
         check(game.wait(10) == 0, f"exit status {game.returncode}")
 
@@ -96,11 +110,45 @@ def blown_up(picture, box):
                for y in range(top, bottom, 2) for x in range(left, right, 2))
 
 
+def sharp_share(picture, box):
+    """The share of the pixels of `box` (screen pixels) that differ from the same box halved in
+    width and doubled back."""
+    left, top, right, bottom = box
+    right = left + (right - left) // 2 * 2
+    differing = 0
+    for y in range(top, bottom):
+        for x in range(left, right, 2):
+            a, b = picture.pixel(x, y), picture.pixel(x + 1, y)
+            mean = tuple((p + q + 1) // 2 for p, q in zip(a, b))
+            differing += (a != mean) + (b != mean)
+    return differing / max(1, (right - left) * (bottom - top))
+
+
+def check_sharp(picture, box, what):
+    share = sharp_share(picture, box)
+    print(f"  {what}: {share:.3f} of its pixels differ from it halved", flush=True)
+    check(share > SHARP, f"{what} is blown up: {share:.3f} of {box} differ from it halved")
+
+
 def written(picture, box):
     """Whether the box holds yellow: the game writes the ranks in yellow on the green track."""
     left, top, right, bottom = box
     return any(r > 200 and g > 200 and b < 100 for r, g, b in
                (picture.pixel(x, y) for y in range(top, bottom) for x in range(left, right)))
+
+
+def cloud_text(picture, hint):
+    """The box of the cloud's text: dark pixels with the cloud's colour near them on both
+    sides."""
+    def in_cloud(x, y):
+        return picture.pixel(x, y) == CLOUD
+    ink = [(x, y) for y in range(hint.y, hint.y + hint.height)
+           for x in range(hint.x, hint.x + hint.width)
+           if max(picture.pixel(x, y)) < 96 and
+           any(in_cloud(x - d, y) for d in range(1, 12)) and
+           any(in_cloud(x + d, y) for d in range(1, 12))]
+    check(ink, "the cloud shows no text")
+    return bounds(ink)
 
 
 def double_scale():
@@ -114,19 +162,31 @@ def double_scale():
         def device(box):
             left, top, right, bottom = box
             return main.x + 2 * left, main.y + 2 * top, main.x + 2 * right, main.y + 2 * bottom
-        shot = desktop.screenshot("scale-2", device((0, 0) + MAIN))
-        check(not blown_up(shot, device(SCORE)), "the score is blown up from 1x")
-        title = device(TITLE)
-        colours = {shot.pixel(x, y) for y in range(title[1], title[3])
-                   for x in range(title[0], title[2])}
-        check(len(colours) > 50, f"no title text at {title}: {len(colours)} colours")
-        check(blown_up(shot, title) != TRACK_ART_AT_2X,
-              f"the track's title {'is' if TRACK_ART_AT_2X else 'is not'} blown up from 1x; "
-              f"TRACK_ART_AT_2X says {TRACK_ART_AT_2X}")
-        check_hint(desktop, main, GO, area, scale=2)
 
-        # A race: the game itself writes each horse's rank at the post, on its window surface.
+        def first_frame():
+            # The window is mapped before its first frame: the portrait is waited for.
+            shot = desktop.screenshot("scale-2")
+            left, top, right, bottom = device(PORTRAIT)
+            return len({shot.pixel(x, y) for y in range(top, bottom, 8)
+                        for x in range(left, right, 8)}) > 1 and shot
+        track = wait_until(first_frame, 5, "the first frame")
+        check(not blown_up(track, device(SCORE)), "the score is blown up from 1x")
+        check_sharp(track, device(TITLE_EDGE), "the title's edge")
+        check_sharp(track, device(PORTRAIT), "the portrait")
+        hint = check_hint(desktop, main, GO, area, scale=2)
+        cloud = desktop.screenshot("cloud")
+        check_sharp(cloud, cloud_text(cloud, hint), "the cloud's text")
+
+        # A race: a horse of the last lane once it is wholly on the track, then the ranks the
+        # game writes at the post, on its own window surface.
         desktop.click(main.x + 2 * GO[0], main.y + 2 * GO[1])
+
+        def horse():
+            shot = desktop.screenshot("race")
+            moved = track.changed(shot, device(LAST_LANE))
+            return moved and bounds(moved)[2] - bounds(moved)[0] >= 120 and (shot, bounds(moved))
+        shot, box = wait_until(horse, 15, "a horse in mid-race")
+        check_sharp(shot, box, "a horse in mid-race")
         ranks = [device(rank) for rank in RANKS]
         post = (ranks[0][0], ranks[0][1], ranks[-1][2], ranks[-1][3])
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -54,12 +55,19 @@ QByteArray AviRle8(const std::vector<TIndexed>& frames, int microSecPerFrame);
 QByteArray Rle8(const TIndexed& frame);
 
 void WriteFile(const QString& path, const QByteArray& data);
+void WritePng(const QImage& image, const QString& path);
 
 // Fonts from fonts-liberation, by family name, sized in pixels.
 QFont Font(const QString& family, double pixelSize, int weight = QFont::Normal,
            bool italic = false);
 
-// Painters of the individual pictures.
+// A blank picture of `logical` pixels, `scale` device pixels to each: painters draw on it in
+// logical coordinates, so one drawing serves every scale.
+QImage Blank(QSize logical, int scale, QImage::Format format);
+// An 8-bit picture as a QImage with its colour table, for the PNG writer.
+QImage ToImage(const TIndexed& picture);
+
+// Painters of the individual pictures, each at `scale` times its size.
 constexpr int kCellW = 73;
 constexpr int kCellH = 60;
 constexpr QRgb kKey = 0xFF084808;  // RGB (8, 72, 8), the horses' field and colour key
@@ -68,13 +76,29 @@ void DrawHorse(QPainter& p, int horse, int frame, bool withNumber = true);
 void DrawPortrait(QPainter& p, int player);  // in a 73×60 box at the origin
 void DrawHorseHeadBadge(QPainter& p, const QRectF& box);
 
-QImage HorseSheet();              // 586×540 RGB32 on the key colour
-QImage Portraits();               // 146×60
-QImage Track();                   // 800×600
-QImage Panel();                   // 353×360
-QImage Splash();                  // 344×249
-QImage Icon(int size);            // square, ARGB
-std::vector<QImage> ManFrames();  // 50 frames of 40×40
+QImage HorseSheet(int scale);              // 586×540 RGB32 on the key colour
+QImage Portraits(int scale);               // 146×60
+QImage Track(int scale);                   // 800×600
+QImage Panel(int scale);                   // 353×360
+QImage Splash(int scale);                  // 344×249
+QImage Icon(int size, int scale);          // square, ARGB
+std::vector<QImage> ManFrames(int scale);  // 50 frames of 40×40
+
+// Every picture at one scale, the sprites already reduced to their palettes.
+struct TPictures {
+  QImage Sheet;  // the horses before the colour reduction
+  TIndexed Horses;
+  QImage Portraits;
+  std::vector<TIndexed> Man;
+  QImage Track;
+  QImage Panel;
+  QImage Splash;
+};
+TPictures DrawPictures(int scale);
+// Writes them beside the 1× ones, named with Qt's "@2x" suffix above scale 1.
+void WritePictures(const QDir& assets, const TPictures& pictures, int scale);
+// The sheets in the docs folder for looking at the artwork, and at 2× beside 1×.
+void WriteReviewSheets(const QDir& docs, const TPictures& one, const TPictures& two);
 
 std::vector<double> Feu(int rate);
 std::vector<double> Bravo(int rate);

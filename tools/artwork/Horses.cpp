@@ -303,23 +303,24 @@ void DrawHorse(QPainter& p, int horse, int frame, bool withNumber) {
   p.restore();
 }
 
-QImage HorseSheet() {
-  QImage sheet(586, 540, QImage::Format_RGB32);
+QImage HorseSheet(int scale) {
+  // Written pixel by pixel, so in device pixels: cell (h, f) starts at scale × its 1× corner.
+  QImage sheet(586 * scale, 540 * scale, QImage::Format_RGB32);
   sheet.fill(kKey);
   // Each figure is drawn on transparency, then its soft edge is settled against a mid grass
   // green (what it is seen over on the track), leaving the field exactly the key colour.
   const QColor grass(74, 146, 56);
   for (int h = 1; h <= 9; ++h) {
     for (int f = 1; f <= 8; ++f) {
-      QImage cell(kCellW, kCellH, QImage::Format_ARGB32_Premultiplied);
+      QImage cell = Blank(QSize(kCellW, kCellH), scale, QImage::Format_ARGB32_Premultiplied);
       cell.fill(Qt::transparent);
       {
         QPainter p(&cell);
         DrawHorse(p, h, f);
       }
-      const int ox = kCellW * (f - 1), oy = kCellH * (h - 1);
-      for (int y = 0; y < kCellH; ++y) {
-        for (int x = 0; x < kCellW; ++x) {
+      const int ox = kCellW * scale * (f - 1), oy = kCellH * scale * (h - 1);
+      for (int y = 0; y < cell.height(); ++y) {
+        for (int x = 0; x < cell.width(); ++x) {
           const QRgb c = cell.pixel(x, y);  // unpremultiplied
           const int a = qAlpha(c);
           if (a < 100) continue;

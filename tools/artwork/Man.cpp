@@ -7,7 +7,7 @@
 
 namespace Art {
 
-std::vector<QImage> ManFrames() {
+std::vector<QImage> ManFrames(int scale) {
   std::vector<QImage> frames;
   const QColor skin(240, 198, 160), ink(40, 24, 16), coat(50, 54, 70), hat(24, 24, 28);
   for (int f = 0; f < 50; ++f) {
@@ -17,7 +17,7 @@ std::vector<QImage> ManFrames() {
     const double nod = 0.7 * std::sin(2 * phase);
     const bool blink = f >= 40 && f <= 42;
     const double lift = f >= 18 && f < 32 ? 2.2 * std::sin(M_PI * (f - 18) / 14.0) : 0.0;
-    QImage image(40, 40, QImage::Format_RGB32);
+    QImage image = Blank(QSize(40, 40), scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);

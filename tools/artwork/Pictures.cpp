@@ -154,6 +154,12 @@ void BlackFrame(QPainter& p, const QRect& r) {
 
 }  // namespace
 
+QImage Blank(QSize logical, int scale, QImage::Format format) {
+  QImage image(logical * scale, format);
+  image.setDevicePixelRatio(scale);
+  return image;
+}
+
 void DrawPortrait(QPainter& p, int player) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
@@ -293,8 +299,8 @@ void DrawPortrait(QPainter& p, int player) {
   p.restore();
 }
 
-QImage Portraits() {
-  QImage image(146, 60, QImage::Format_RGB32);
+QImage Portraits(int scale) {
+  QImage image = Blank(QSize(146, 60), scale, QImage::Format_RGB32);
   image.fill(Qt::black);
   QPainter p(&image);
   DrawPortrait(p, 1);
@@ -303,8 +309,8 @@ QImage Portraits() {
   return image;
 }
 
-QImage Track() {
-  QImage image(800, 600, QImage::Format_RGB32);
+QImage Track(int scale) {
+  QImage image = Blank(QSize(800, 600), scale, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);
   TRng rng(0x7AC4);
@@ -409,8 +415,8 @@ QImage Track() {
   return image;
 }
 
-QImage Panel() {
-  QImage image(353, 360, QImage::Format_RGB32);
+QImage Panel(int scale) {
+  QImage image = Blank(QSize(353, 360), scale, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);
   // The dark band: a blurred grandstand at dusk.
@@ -477,14 +483,14 @@ QImage Panel() {
   return image;
 }
 
-QImage Splash() {
-  QImage image(344, 249, QImage::Format_RGB32);
+QImage Splash(int scale) {
+  QImage image = Blank(QSize(344, 249), scale, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);
   QLinearGradient sky(0, 0, 0, 249);
   sky.setColorAt(0, QColor(214, 236, 255));
   sky.setColorAt(1, QColor(168, 210, 246));
-  p.fillRect(image.rect(), sky);
+  p.fillRect(QRect(0, 0, 344, 249), sky);
   // Soft sun rays behind the badge.
   p.setPen(Qt::NoPen);
   for (int i = 0; i < 16; ++i) {
@@ -525,8 +531,8 @@ QImage Splash() {
   return image;
 }
 
-QImage Icon(int size) {
-  QImage image(size, size, QImage::Format_ARGB32);
+QImage Icon(int size, int scale) {
+  QImage image = Blank(QSize(size, size), scale, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter p(&image);
   DrawHorseHeadBadge(p, QRectF(0, 0, size, size));

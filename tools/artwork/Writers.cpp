@@ -2,6 +2,7 @@
 // plus the JPEG encoder of libjpeg and a median-cut colour reduction.
 #include <QFile>
 #include <QFont>
+#include <QList>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -399,6 +400,19 @@ void WriteFile(const QString& path, const QByteArray& data) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size())
     throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+void WritePng(const QImage& image, const QString& path) {
+  if (!image.save(path, "PNG")) throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+QImage ToImage(const TIndexed& picture) {
+  QImage image(picture.Width, picture.Height, QImage::Format_Indexed8);
+  image.setColorTable(QList<QRgb>(picture.Palette.begin(), picture.Palette.end()));
+  for (int y = 0; y < picture.Height; ++y)
+    std::copy_n(&picture.Pixels[size_t(y) * size_t(picture.Width)], picture.Width,
+                image.scanLine(y));
+  return image;
 }
 
 QFont Font(const QString& family, double pixelSize, int weight, bool italic) {
