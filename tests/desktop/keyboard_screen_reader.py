@@ -40,7 +40,7 @@ def named(tree, role, pattern):
 def check_names(tree):
     """Every control a player uses has a name, and the drop-downs their hint as description."""
     expected = {
-        "push button": ["Pistolet de départ", "Valider les paris"],
+        "button": ["Pistolet de départ", "Valider les paris"],
         "combo box": [f"Cheval en {p} place" for p in PLACES],
         "table cell": ["Portrait du joueur 1", "Portrait du joueur 2"] +
                       [f"Joueur {j}, {p} place : cheval \\d" for j in (1, 2) for p in PLACES],
@@ -48,7 +48,8 @@ def check_names(tree):
     }
     for role, patterns in expected.items():
         for pattern in patterns:
-            check(len(named(tree, role, pattern)) == 1, f"no {role} named {pattern!r}")
+            check(len(named(tree, role, pattern)) == 1, f"no {role} named {pattern!r} among "
+                  f"{sorted({(n['role'], n['name']) for n in tree})}")
     hints = [n["description"] for n in tree if n["role"] == "combo box"]
     check(all("trois chevaux différents" in h for h in hints), f"drop-downs' descriptions: {hints}")
 

@@ -43,7 +43,9 @@ def _dump(application):
         if node is None or depth > 12:
             return
         states = node.getState()
-        found.append({"role": node.getRoleName(), "name": node.name or "",
+        # Newer AT-SPI (Debian 13) says "button" where older ones say "push button".
+        role = node.getRoleName().replace("push button", "button")
+        found.append({"role": role, "name": node.name or "",
                       "description": node.description or "",
                       "showing": states.contains(pyatspi.STATE_SHOWING),
                       "focused": states.contains(pyatspi.STATE_FOCUSED)})
