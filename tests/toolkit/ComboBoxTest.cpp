@@ -71,8 +71,6 @@ TEST_F(ComboFixture, StartsWithNothingChosenAndChoosesOnlyFromTheList) {
   EXPECT_FALSE(combo.isEditable());
   EXPECT_EQ(combo.lineEdit(), nullptr);
   EXPECT_EQ(combo.count(), 9);
-  EXPECT_EQ(combo.ItemHeight(), 56);
-  EXPECT_EQ(combo.Color(), DarkGreen);
   EXPECT_EQ(combo.cursor().shape(), Qt::PointingHandCursor);
 
   const struct {
