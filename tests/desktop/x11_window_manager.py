@@ -61,8 +61,8 @@ def main():
         without_a_display(desktop)
         desktop.start_xvfb("1024x768x24")
         desktop.start_window_manager()
-        desktop.start(["xmessage", "-geometry", "900x700+10+10", "another window"],
-                      env=desktop.env())
+        another = desktop.start(["xmessage", "-geometry", "900x700+10+10", "another window"],
+                                env=desktop.env())
         other = wait_until(lambda: desktop.window_named("xmessage"), 10, "another window")
 
         game, main = desktop.start_game(lambda splash: check_splash(desktop, splash, other))
@@ -94,9 +94,15 @@ def main():
         desktop.click(menu.x + 40, menu.y + menu.height - 12)
         check(game.wait(10) == 0, f"quitting through the menu gave status {game.returncode}")
 
-        # Alt+F4, which the window manager turns into closing the main window.
+        # Alt+F4, which the window manager turns into closing the focused window: the other
+        # window goes first, lest the focus fall back to it as the splash closes.
+        another.terminate()
         game, main = desktop.start_game()
-        desktop.run("xdotool", "windowactivate", "--sync", str(main.id))
+
+        def main_focused():
+            desktop.run("xdotool", "windowactivate", "--sync", str(main.id))
+            return desktop.run("xdotool", "getwindowfocus").strip() == str(main.id)
+        wait_until(main_focused, 10, "the main window to have the focus")
         desktop.key("alt+F4")
         check(game.wait(10) == 0, f"Alt+F4 gave status {game.returncode}")
 
