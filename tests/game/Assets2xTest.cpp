@@ -1,5 +1,5 @@
-// The pictures drawn at twice their size (embedded into this test straight from assets/) against
-// the 1× ones the game embeds: each is the same drawing at twice the size, not a blown-up copy.
+// The pictures drawn at twice their size against the 1× ones the game embeds: each is the same
+// drawing at twice the size, not a blown-up copy.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -15,7 +15,10 @@ namespace {
 
 enum class TFormat { Jpeg, Png, Bmp, Avi };
 
+// The game's own 2× pictures by their resource name; the 2× icons, which the game does not
+// embed, from this test's resources.
 QByteArray ReadTwiceSize(const QString& name) {
+  if (Resources::Exists(name)) return Resources::Load(name);
   QFile file(QStringLiteral(":/twice/") + name);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -70,12 +73,12 @@ TEST(Assets2x, EachPictureIsItsTwinDrawnAtTwiceTheSize) {
     const char* TwoFile;
     TFormat TwoFormat;
   } const cases[] = {
-      {"Track", TFormat::Jpeg, "track@2x.jpg", TFormat::Jpeg},
-      {"Panel", TFormat::Jpeg, "panel@2x.jpg", TFormat::Jpeg},
-      {"Splash", TFormat::Jpeg, "splash@2x.jpg", TFormat::Jpeg},
-      {"Chevaux", TFormat::Bmp, "chevaux@2x.png", TFormat::Png},
-      {"Joueurs", TFormat::Bmp, "joueurs@2x.png", TFormat::Png},
-      {"Man", TFormat::Avi, "man@2x.avi", TFormat::Avi},
+      {"Track", TFormat::Jpeg, "2x/Track", TFormat::Jpeg},
+      {"Panel", TFormat::Jpeg, "2x/Panel", TFormat::Jpeg},
+      {"Splash", TFormat::Jpeg, "2x/Splash", TFormat::Jpeg},
+      {"Chevaux", TFormat::Bmp, "2x/Chevaux", TFormat::Png},
+      {"Joueurs", TFormat::Bmp, "2x/Joueurs", TFormat::Png},
+      {"Man", TFormat::Avi, "2x/Man", TFormat::Avi},
       {"Icon", TFormat::Png, "icon32@2x.png", TFormat::Png},
       {"Icon256", TFormat::Png, "icon256@2x.png", TFormat::Png},
   };
@@ -115,7 +118,7 @@ TEST(Assets2x, HorseCellsAndTheAnimationKeepTheirKeys) {
   QImage one;
   one.loadFromData(Resources::Load("Chevaux"), "BMP");
   QImage two;
-  two.loadFromData(ReadTwiceSize("chevaux@2x.png"), "PNG");
+  two.loadFromData(ReadTwiceSize("2x/Chevaux"), "PNG");
   ASSERT_EQ(two.format(), QImage::Format_Indexed8);
   ASSERT_EQ(two.size(), QSize(1172, 1080));
   const QRgb key = qRgb(8, 72, 8);
@@ -154,7 +157,7 @@ TEST(Assets2x, HorseCellsAndTheAnimationKeepTheirKeys) {
 
   // The animation keeps its pace, and its key, read at its first pixel, stays black.
   const TAviMovie man = ReadAvi(Resources::Load("Man"));
-  const TAviMovie man2 = ReadAvi(ReadTwiceSize("man@2x.avi"));
+  const TAviMovie man2 = ReadAvi(ReadTwiceSize("2x/Man"));
   EXPECT_EQ(man2.MicroSecPerFrame, man.MicroSecPerFrame);
   for (const QImage& frame : man2.Frames) EXPECT_EQ(frame.pixel(0, 0) | 0xFF000000u, qRgb(0, 0, 0));
 }
