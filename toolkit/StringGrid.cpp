@@ -200,9 +200,9 @@ void TStringGrid::MoveKeyCell(int step) {
   NotifyCell(key.x(), key.y(), QAccessible::Focus);
 }
 
-void TStringGrid::NotifyCell(int col, int row, QAccessible::Event change) const {
+void TStringGrid::NotifyCell(int col, int row, QAccessible::Event change) {
   if (!QAccessible::isActive() || !Contains(col, row)) return;
-  QAccessibleEvent event(const_cast<TStringGrid*>(this), change);
+  QAccessibleEvent event(this, change);
   event.setChild(row * colCount_ + col);
   QAccessible::updateAccessibility(&event);
 }

@@ -80,7 +80,7 @@ class TStringGrid : public QFrame {
   std::vector<QPoint> VisitedCells() const;
   void MoveKeyCell(int step);
   // Tells a screen reader what changed in a cell: its name, or the keyboard's arrival there.
-  void NotifyCell(int col, int row, QAccessible::Event change) const;
+  void NotifyCell(int col, int row, QAccessible::Event change);
 
   // No cells until SetGridSize.
   int colCount_ = 0;
