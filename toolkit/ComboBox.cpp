@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
+#include "toolkit/ComboBoxAccessible.h"
 #include "toolkit/FocusCues.h"
 #include "toolkit/RunGuarded.h"
 
@@ -70,6 +71,8 @@ TComboBox::TComboBox(QWidget* parent) : QComboBox(parent), canvas_(itemImage_) {
   view()->setCursor(Qt::PointingHandCursor);
   view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   ApplyColor();
+  InstallComboBoxAccessibility();
+  connect(this, &QComboBox::currentIndexChanged, this, [this] { TellChoiceChanged(*this); });
 }
 
 void TComboBox::AddItem(const QString& text, const TBitmap* picture) {

@@ -27,6 +27,10 @@ class TComboBox : public QComboBox {
   // colour) and the font is the drop-down's; after it a focused item gets a dotted focus mark.
   TCanvas& Canvas() { return canvas_; }
 
+  // What screen readers call item `index`; its text unless the owner names it.
+  std::function<QString(int index)> OnItemName;
+  QString ItemName(int index) const { return OnItemName ? OnItemName(index) : itemText(index); }
+
   // The picture is not owned: it must outlive the item.
   void AddItem(const QString& text, const TBitmap* picture);
   // Null for an item without a picture or an index outside the list.
