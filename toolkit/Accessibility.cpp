@@ -6,6 +6,8 @@
 namespace {
 
 constexpr char NameFormat[] = "AccessibleNameFormat";
+constexpr char Role[] = "AccessibleRole";
+constexpr char NoticeName[] = "AccessibleNotice";
 
 // A label read through its name format. Its accessible name stays unset, so that QLabel itself
 // reports each change of text as a change of name.
@@ -27,6 +29,39 @@ QAccessibleInterface* NamedLabelFactory(const QString&, QObject* object) {
   return new TNamedLabelAccessible(label);
 }
 
+// A widget shown to readers in the role its owner gave it.
+QAccessibleInterface* RoleFactory(const QString&, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (!widget || !widget->property(Role).isValid()) return nullptr;
+  return new QAccessibleWidget(widget, QAccessible::Role(widget->property(Role).toInt()));
+}
+
+void SetRole(QWidget& widget, QAccessible::Role role) {
+  static bool installed = false;
+  if (!installed) QAccessible::installFactory(RoleFactory);
+  installed = true;
+  widget.setProperty(Role, int(role));
+  // Qt may have made the widget's plain interface already.
+  QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget);
+  if (made && made->role() != role) {
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+  }
+}
+
+// The window's notice: an empty widget, out of sight and out of the way of input.
+QWidget& Notice(QWidget& window) {
+  if (auto* notice = window.findChild<QWidget*>(NoticeName, Qt::FindDirectChildrenOnly)) {
+    return *notice;
+  }
+  auto* notice = new QWidget(&window);
+  notice->setObjectName(NoticeName);
+  notice->setGeometry(0, 0, 0, 0);
+  notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+  notice->setFocusPolicy(Qt::NoFocus);
+  SetRole(*notice, QAccessible::Notification);
+  return *notice;
+}
+
 }  // namespace
 
 void Accessibility::NameLabel(QLabel& label, const QString& format) {
@@ -41,10 +76,18 @@ void Accessibility::NameLabel(QLabel& label, const QString& format) {
   }
 }
 
+void Accessibility::Say(QWidget& window, const QString& message) {
+  QWidget& notice = Notice(window);
+  notice.hide();
+  notice.setAccessibleName(message);
+  notice.show();
+}
+
 void Accessibility::Announce(QWidget& widget, const QString& message) {
   widget.setAccessibleDescription(message);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-  QAccessibleAnnouncementEvent announcement(&widget, message);
-  QAccessible::updateAccessibility(&announcement);
-#endif
+  Say(*widget.window(), message);
+}
+
+void Accessibility::PresentAsFrame(QWidget& window) {
+  SetRole(window, QAccessible::Window);
 }

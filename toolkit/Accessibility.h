@@ -11,8 +11,15 @@ namespace Accessibility {
 // as the text changes, so that a number on screen is read with what it counts.
 void NameLabel(QLabel& label, const QString& format);
 
-// Keeps `message` as `widget`'s accessible description and, where Qt can announce, has screen
-// readers say it at once.
+// Has screen readers say `message` at once, wherever their focus is: `window` shows a notice
+// holding it, which readers speak as it appears. A reader that starts later finds the last one.
+void Say(QWidget& window, const QString& message);
+
+// Keeps `message` as `widget`'s accessible description and says it.
 void Announce(QWidget& widget, const QString& message);
+
+// Screen readers present the top-level `window` as an application's frame, titled by its
+// accessible name, where Qt would present a plain widget as a filler.
+void PresentAsFrame(QWidget& window);
 
 }  // namespace Accessibility

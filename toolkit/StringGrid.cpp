@@ -243,8 +243,14 @@ void TStringGrid::keyPressEvent(QKeyEvent* event) {
 
 void TStringGrid::focusInEvent(QFocusEvent* event) {
   QFrame::focusInEvent(event);
-  const QPoint key = KeyCell();
-  NotifyCell(key.x(), key.y(), QAccessible::Focus);
+  // Qt tells readers of the grid's own focus after this event: the cell's must come after it.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        const QPoint key = KeyCell();
+        if (hasFocus()) NotifyCell(key.x(), key.y(), QAccessible::Focus);
+      },
+      Qt::QueuedConnection);
 }
 
 void TStringGrid::mousePressEvent(QMouseEvent* event) {
