@@ -56,10 +56,11 @@ void TMain::PressGridCell(int col, int row) {
   const QString t1 = Choix1->Text();
   const QString t2 = Choix2->Text();
   const QString t3 = Choix3->Text();
-  if (t1 == t2 || t2 == t3 || t1 == t3) return;
+  if (t1 == t2 || t2 == t3 || t1 == t3) return TellBetRefused();
   StringGrid1->SetCell(1, row, t1);
   StringGrid1->SetCell(2, row, t2);
   StringGrid1->SetCell(3, row, t3);
+  TellBet(row);
 }
 
 QString TMain::PlayerBet(int row) const {
@@ -69,5 +70,10 @@ QString TMain::PlayerBet(int row) const {
 void TMain::ValiderSelectionClick() {
   LabelCh1->setText(PlayerBet(0));
   LabelCh2->setText(PlayerBet(1));
+  if (!PanelPropos->isVisible()) return;
+  const bool focusInPanel = PanelPropos->isAncestorOf(focusWidget());
   PanelPropos->hide();
+  // The keyboard goes on from the pistol, the next step of the round.
+  if (focusInPanel) Go->setFocus();
+  TellBetsValidated();
 }

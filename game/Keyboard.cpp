@@ -27,13 +27,20 @@ void AddMenuKey(QWidget& window, QKeyCombination keys, QAction* action) {
 }  // namespace
 
 void TMain::SetUpKeyboard() {
-  ValiderSelection->setFocusPolicy(Qt::TabFocus);
-  // Choix1, Choix2, Choix3, the grid, the bar. Qt 6.4 will not put the bar after the grid, the
-  // last of the chain: it goes after Choix3, then the grid between them.
+  // Choix1, Choix2, Choix3, the grid, the bar, then the pistol and what the labels hold, so that
+  // a screen reader can read the totals and bets at any time. A disabled or hidden control is
+  // passed over. Qt 6.4 will not put the bar after the grid, the last of the chain: it goes after
+  // Choix3, then the grid between them.
+  QWidget* const afterBar[] = {ValiderSelection,  Go,      LabelPointJoueur1, LabelCh1,
+                               LabelPointJoueur2, LabelCh2};
+  for (QWidget* control : afterBar) control->setFocusPolicy(Qt::TabFocus);
   setTabOrder(Choix1, Choix2);
   setTabOrder(Choix2, Choix3);
   setTabOrder(Choix3, ValiderSelection);
   setTabOrder(Choix3, StringGrid1);
+  for (size_t i = 1; i < std::size(afterBar); ++i) setTabOrder(afterBar[i - 1], afterBar[i]);
+  // The round begins with the bets, whichever control the form lists first.
+  Choix1->setFocus();
 
   // In the grid the keyboard goes from one portrait to the other.
   StringGrid1->SetKeyCells({{0, 0}, {0, 1}});

@@ -44,6 +44,7 @@ void TMain::GoClick() {
   }
   TimerMouvement->SetInterval(90);
   TimerAvancer->SetInterval(80);
+  TellRaceStarted();
 }
 
 void TMain::TimerAvancerTimer() {

@@ -115,8 +115,14 @@ class TMain : public TSurfaceWindow, public Ui::TMain {
   void BindHandlers();
   // The keyboard's way through the game: the tab order, the grid's keys, the menu and game keys.
   void SetUpKeyboard();
-  // What screen readers call the controls; after a race, what they are told of it.
+  // What screen readers call the controls, and what they are told as the game goes.
   void NameControls();
+  // The player's horses in words, "cheval 7, cheval 8, cheval 9", the empty places left out.
+  QString Bet(int row) const;
+  void TellBet(int row);
+  void TellBetRefused();
+  void TellBetsValidated();
+  void TellRaceStarted();
   void AnnounceArrival();
   void DrawHorseItem(TComboBox& comboBox, int index, const TRect& rect);
   void WriteRank(int horse);
