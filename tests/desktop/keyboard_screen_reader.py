@@ -42,7 +42,8 @@ def check_names(tree):
     expected = {
         "button": ["Pistolet de départ", "Valider les paris"],
         "combo box": [f"Cheval en {p} place" for p in PLACES],
-        "table cell": ["Portrait du joueur 1", "Portrait du joueur 2"] +
+        "table cell": [f"Portrait du joueur {j}, pari : cheval \\d, cheval \\d, cheval \\d"
+                       for j in (1, 2)] +
                       [f"Joueur {j}, {p} place : cheval \\d" for j in (1, 2) for p in PLACES],
         "label": [f"{what} du joueur {j} : \\d+" for what in ("Points", "Pari") for j in (1, 2)],
     }

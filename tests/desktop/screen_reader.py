@@ -4,10 +4,12 @@ read, so each reading runs in a fresh Python of Debian's (where python3-pyatspi 
 
 import json
 import os
+import re
 import subprocess
 import sys
+import time
 
-from desktop import wait_until
+from desktop import read_file, wait_until
 
 PYTHON = "/usr/bin/python3"
 
@@ -24,6 +26,69 @@ def start_bus(desktop):
     desktop.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                   env=desktop.env(**variables), log="at-spi.log")
     return variables
+
+
+class Orca:
+    """Orca, Debian's screen reader, speaking to no sound card: what it says is read from its
+    debug output, one phrase a "SPEECH OUTPUT" line."""
+
+    def __init__(self, desktop, bus, log="orca.log"):
+        home = os.path.join(desktop.dir, "orca-home")
+        config = os.path.join(home, ".config", "speech-dispatcher")
+        os.makedirs(config, exist_ok=True)
+        # Without an audio output that works, speech-dispatcher hangs and Orca gives up.
+        with open(os.path.join(home, ".asoundrc"), "w") as f:
+            f.write("pcm.!default { type null }\n")
+        with open("/etc/speech-dispatcher/speechd.conf") as f:
+            conf = re.sub(r"^\s*AudioOutputMethod.*$", "", f.read(), flags=re.M)
+        with open(os.path.join(config, "speechd.conf"), "w") as f:
+            f.write(conf + '\nAudioOutputMethod "alsa"\n')
+        self.log = os.path.join(desktop.dir, log)
+        env = desktop.env(**bus, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"))
+        # The debug file fills in blocks unless written to a terminal.
+        self.process = desktop.start(
+            ["script", "-qf", "-c", "orca --replace --debug-file=/dev/stdout", self.log],
+            env=env, log=log + ".script", start_new_session=True)
+        self.heard = 0
+        self.last_change = (0, time.monotonic())
+        wait_until(lambda: self.spoken(), 60, "Orca's first words")
+
+    def spoken(self):
+        """Every phrase Orca has said so far."""
+        return re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'established'", read_file(self.log))
+
+    def quiet(self, seconds):
+        """Whether Orca has said nothing for `seconds`."""
+        count, when = self.last_change
+        now_count = len(self.spoken())
+        if now_count != count:
+            self.last_change = (now_count, time.monotonic())
+            return False
+        return time.monotonic() - when >= seconds
+
+    def since(self):
+        """The phrases said since the last call."""
+        said = self.spoken()
+        new, self.heard = said[self.heard:], len(said)
+        return new
+
+    def wait_for(self, pattern, deadline=15):
+        """The phrases said until one matches `pattern`, from where the last reading ended."""
+        def heard():
+            said = self.spoken()[self.heard:]
+            found = next((i for i, p in enumerate(said) if re.search(pattern, p)), None)
+            return None if found is None else said[:found + 1]
+        phrases = wait_until(heard, deadline, f"Orca to say {pattern!r} (it said "
+                             f"{self.spoken()[self.heard:]})")
+        self.heard += len(phrases)
+        return phrases
+
+    def stop(self):
+        # Orca ignores SIGTERM.
+        try:
+            os.killpg(self.process.pid, 9)
+        except ProcessLookupError:
+            pass
 
 
 def read_tree(desktop, bus, application="tierce"):
