@@ -70,7 +70,7 @@ QString TMain::PlayerBet(int row) const {
 void TMain::ValiderSelectionClick() {
   LabelCh1->setText(PlayerBet(0));
   LabelCh2->setText(PlayerBet(1));
-  if (!PanelPropos->isVisible()) return;
+  if (PanelPropos->isHidden()) return;
   const bool focusInPanel = PanelPropos->isAncestorOf(focusWidget());
   PanelPropos->hide();
   // The keyboard goes on from the pistol, the next step of the round.

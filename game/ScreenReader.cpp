@@ -22,6 +22,13 @@ QString Horse(const QString& number) {
   return number.isEmpty() ? QStringLiteral("aucun cheval") : "cheval " + number;
 }
 
+// A bet is one digit a horse: "789" is read as three horses, not as a number.
+QString SpellBet(const QString& bet) {
+  QStringList horses;
+  for (QChar horse : bet) horses << horse;
+  return horses.join(QStringLiteral(", "));
+}
+
 QString Points(int32_t points) {
   return QStringLiteral("%1 point%2").arg(points).arg(points > 1 ? "s" : "");
 }
@@ -48,10 +55,18 @@ void TMain::NameControls() {
     return QStringLiteral("%1, %2 : %3")
         .arg(player, Places[col - 1], Horse(StringGrid1->Cell(col, row)));
   };
-  Accessibility::NameLabel(*LabelPointJoueur1, QStringLiteral("Points du joueur 1 : %1"));
-  Accessibility::NameLabel(*LabelPointJoueur2, QStringLiteral("Points du joueur 2 : %1"));
-  Accessibility::NameLabel(*LabelCh1, QStringLiteral("Pari du joueur 1 : %1"));
-  Accessibility::NameLabel(*LabelCh2, QStringLiteral("Pari du joueur 2 : %1"));
+  Accessibility::NameLabel(*LabelPointJoueur1, [](const QString& points) {
+    return QStringLiteral("Points du joueur 1 : %1").arg(points);
+  });
+  Accessibility::NameLabel(*LabelPointJoueur2, [](const QString& points) {
+    return QStringLiteral("Points du joueur 2 : %1").arg(points);
+  });
+  Accessibility::NameLabel(*LabelCh1, [](const QString& bet) {
+    return QStringLiteral("Pari du joueur 1 : %1").arg(SpellBet(bet));
+  });
+  Accessibility::NameLabel(*LabelCh2, [](const QString& bet) {
+    return QStringLiteral("Pari du joueur 2 : %1").arg(SpellBet(bet));
+  });
 }
 
 QString TMain::Bet(int row) const {

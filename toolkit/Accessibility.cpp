@@ -5,28 +5,42 @@
 
 namespace {
 
-constexpr char NameFormat[] = "AccessibleNameFormat";
 constexpr char Role[] = "AccessibleRole";
 constexpr char NoticeName[] = "AccessibleNotice";
 
-// A label read through its name format. Its accessible name stays unset, so that QLabel itself
+// How a label is named, kept by the label as a child so that it goes with it.
+class TLabelNamer : public QObject {
+ public:
+  TLabelNamer(QLabel& label, std::function<QString(const QString&)> name)
+      : QObject(&label), Name(std::move(name)) {}
+  const std::function<QString(const QString&)> Name;
+};
+
+// A label read through its namer. Its accessible name stays unset, so that QLabel itself
 // reports each change of text as a change of name.
 class TNamedLabelAccessible : public QAccessibleWidget {
  public:
-  explicit TNamedLabelAccessible(QLabel* label)
-      : QAccessibleWidget(label, QAccessible::StaticText) {}
+  TNamedLabelAccessible(QLabel* label, const TLabelNamer* namer)
+      : QAccessibleWidget(label, QAccessible::StaticText), namer_(namer) {}
 
   QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Name) return QAccessibleWidget::text(t);
-    const auto* label = static_cast<const QLabel*>(widget());
-    return label->property(NameFormat).toString().arg(label->text());
+    return namer_->Name(static_cast<const QLabel*>(widget())->text());
   }
+
+ private:
+  const TLabelNamer* namer_;
 };
 
 QAccessibleInterface* NamedLabelFactory(const QString&, QObject* object) {
   auto* label = qobject_cast<QLabel*>(object);
-  if (!label || !label->property(NameFormat).isValid()) return nullptr;
-  return new TNamedLabelAccessible(label);
+  if (!label) return nullptr;
+  for (QObject* child : label->children()) {
+    if (auto* namer = dynamic_cast<TLabelNamer*>(child)) {
+      return new TNamedLabelAccessible(label, namer);
+    }
+  }
+  return nullptr;
 }
 
 // A widget shown to readers in the role its owner gave it.
@@ -64,11 +78,11 @@ QWidget& Notice(QWidget& window) {
 
 }  // namespace
 
-void Accessibility::NameLabel(QLabel& label, const QString& format) {
+void Accessibility::NameLabel(QLabel& label, std::function<QString(const QString& text)> name) {
   static bool installed = false;
   if (!installed) QAccessible::installFactory(NamedLabelFactory);
   installed = true;
-  label.setProperty(NameFormat, format);
+  new TLabelNamer(label, std::move(name));
   // Qt may have made the label its plain interface already, when its text was first set.
   QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&label);
   if (made && !dynamic_cast<TNamedLabelAccessible*>(made)) {

@@ -45,7 +45,7 @@ def check_names(tree):
         "table cell": [f"Portrait du joueur {j}, pari : cheval \\d, cheval \\d, cheval \\d"
                        for j in (1, 2)] +
                       [f"Joueur {j}, {p} place : cheval \\d" for j in (1, 2) for p in PLACES],
-        "label": [f"{what} du joueur {j} : \\d+" for what in ("Points", "Pari") for j in (1, 2)],
+        "label": [f"{what} du joueur {j} : [\\d, ]+" for what in ("Points", "Pari") for j in (1, 2)],
     }
     for role, patterns in expected.items():
         for pattern in patterns:
@@ -56,9 +56,9 @@ def check_names(tree):
 
 
 def label(tree, pattern):
-    found = named(tree, "label", pattern + r" : (\d*)")
+    found = named(tree, "label", pattern + r" : ([\d, ]*)")
     check(len(found) == 1, f"no label {pattern}: {[n['name'] for n in tree if n['role'] == 'label']}")
-    return found[0].rsplit(" ", 1)[1]
+    return re.sub(r"\D", "", found[0].split(" : ", 1)[1])
 
 
 def keys(desktop, *names):
@@ -124,7 +124,7 @@ def main():
 
         def told():
             tree = screen_reader.read_tree(desktop, bus)
-            window = [n for n in tree if n["name"] == "Tiercé à deux"]
+            window = [n for n in tree if n["role"] == "frame" and n["name"] == "Tiercé à deux"]
             return window and "Arrivée" in window[0]["description"] and (tree, window[0])
         tree, window = wait_until(told, 10, "the arrival told to the screen reader")
         heard = re.findall(r"cheval (\d)", window["description"])

@@ -74,8 +74,8 @@ def main():
         heard += orca.wait_for(r"^Pistolet de départ") if not any(
             p.startswith("Pistolet de départ") for p in heard) else []
         # The totals and the bets, from the Tab key.
-        for label in (r"Points du joueur 1 : 0", r"Pari du joueur 1 : 789",
-                      r"Points du joueur 2 : 0", r"Pari du joueur 2 : 786"):
+        for label in (r"Points du joueur 1 : 0", r"Pari du joueur 1 : 7, 8, 9",
+                      r"Points du joueur 2 : 0", r"Pari du joueur 2 : 7, 8, 6"):
             keys(desktop, "Tab")
             orca.wait_for("^" + label)
         keys(desktop, "Tab")

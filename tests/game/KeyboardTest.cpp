@@ -43,8 +43,13 @@ class Keyboard : public GameTest {
     return main->StringGrid1->Cell(1, row) + main->StringGrid1->Cell(2, row) +
            main->StringGrid1->Cell(3, row);
   }
-  static QString Name(QObject* object) {
-    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+  static QString Name(QObject* object, QAccessible::Text text = QAccessible::Name) {
+    return QAccessible::queryAccessibleInterface(object)->text(text);
+  }
+  // What screen readers were last told, wherever their focus was.
+  QString Said() {
+    auto* notice = main->findChild<QWidget*>(QStringLiteral("AccessibleNotice"));
+    return notice ? notice->accessibleName() : QString();
   }
   // The grid on screen differs from its cells' drawing: the keyboard's mark.
   bool GridMarked() {
@@ -80,10 +85,14 @@ TEST_F(Keyboard, ARoundPlayedByKeysFollowsTheMouseRulesAndIsToldToScreenReaders)
   // The drop-downs' hint, the only place that tells the rule, comes with the keyboard's focus.
   EXPECT_EQ(Application->Hints().HintControl(), main->Choix1);
   EXPECT_EQ(Application->Hints().ShowTimer().interval(), 200);
+  // A drop-down keeps its place as its name, its horse as its value.
+  EXPECT_EQ(Name(main->Choix1), "Cheval en 1re place");
+  EXPECT_EQ(Name(main->Choix1, QAccessible::Value), "cheval 3");
   Keys(Qt::Key_Tab, 3);
   Key(Qt::Key_Return);
   EXPECT_EQ(Row(0), "312");
   EXPECT_EQ(Row(1), "456");
+  EXPECT_EQ(Said(), "Pari du joueur 1 : cheval 3, cheval 1, cheval 2.");
 
   // Player 2 keeps 3 and 1 but makes the third the same as the first: refused, then 9.
   Key(Qt::Key_Down);
@@ -93,6 +102,7 @@ TEST_F(Keyboard, ARoundPlayedByKeysFollowsTheMouseRulesAndIsToldToScreenReaders)
   Key(Qt::Key_Tab);
   Key(Qt::Key_Space);
   EXPECT_EQ(Row(1), "456");
+  EXPECT_EQ(Said(), main->Choix1->toolTip());
   Key(Qt::Key_Tab, Qt::ShiftModifier);
   Keys(Qt::Key_Down, 8);
   Key(Qt::Key_Tab);
@@ -115,7 +125,12 @@ TEST_F(Keyboard, ARoundPlayedByKeysFollowsTheMouseRulesAndIsToldToScreenReaders)
   EXPECT_EQ(main->LabelCh1->text(), "312");
   EXPECT_EQ(main->LabelCh2->text(), "319");
   EXPECT_FALSE(main->PanelPropos->isVisible());
-  EXPECT_EQ(Name(main->LabelCh2), "Pari du joueur 2 : 319");
+  EXPECT_EQ(Name(main->LabelCh2), "Pari du joueur 2 : 3, 1, 9");
+  // The keyboard goes on from the pistol; the bets are said.
+  EXPECT_EQ(QApplication::focusWidget(), main->Go);
+  EXPECT_EQ(Said(),
+            "Paris validés. Joueur 1 : cheval 3, cheval 1, cheval 2 ; joueur 2 : cheval "
+            "3, cheval 1, cheval 9.");
 
   // The race: nothing starts it again, changes the bets or starts a new game while it runs.
   GameKey(Qt::CTRL | Qt::Key_P);
@@ -141,6 +156,7 @@ TEST_F(Keyboard, ARoundPlayedByKeysFollowsTheMouseRulesAndIsToldToScreenReaders)
                                   .arg(ArrivalOrder[1])
                                   .arg(ArrivalOrder[2])))
       << told.toStdString();
+  EXPECT_EQ(Said(), told);
 
   // The menu from the keyboard; the sound switch; a new game.
   GameKey(Qt::SHIFT | Qt::Key_F10);
