@@ -7,6 +7,7 @@ namespace {
 
 constexpr char Role[] = "AccessibleRole";
 constexpr char NoticeName[] = "AccessibleNotice";
+constexpr char PreviousNoticeName[] = "AccessibleNotice.previous";
 
 // How a label is named, kept by the label as a child so that it goes with it.
 class TLabelNamer : public QObject {
@@ -62,18 +63,14 @@ void SetRole(QWidget& widget, QAccessible::Role role) {
   }
 }
 
-// The window's notice: an empty widget, out of sight and out of the way of input.
-QWidget& Notice(QWidget& window) {
-  if (auto* notice = window.findChild<QWidget*>(NoticeName, Qt::FindDirectChildrenOnly)) {
-    return *notice;
-  }
+// A notice: an empty widget, out of sight and out of the way of input.
+QWidget* NewNotice(QWidget& window) {
   auto* notice = new QWidget(&window);
-  notice->setObjectName(NoticeName);
   notice->setGeometry(0, 0, 0, 0);
   notice->setAttribute(Qt::WA_TransparentForMouseEvents);
   notice->setFocusPolicy(Qt::NoFocus);
   SetRole(*notice, QAccessible::Notification);
-  return *notice;
+  return notice;
 }
 
 }  // namespace
@@ -91,10 +88,17 @@ void Accessibility::NameLabel(QLabel& label, std::function<QString(const QString
 }
 
 void Accessibility::Say(QWidget& window, const QString& message) {
-  QWidget& notice = Notice(window);
-  notice.hide();
-  notice.setAccessibleName(message);
-  notice.show();
+  // Two notices used in turn: a reader that lags behind drops an event that a later one on the
+  // same object makes obsolete, so two messages in a row never share one.
+  constexpr auto direct = Qt::FindDirectChildrenOnly;
+  QWidget* last = window.findChild<QWidget*>(NoticeName, direct);
+  QWidget* next = window.findChild<QWidget*>(PreviousNoticeName, direct);
+  if (!next) next = NewNotice(window);
+  if (last) last->setObjectName(PreviousNoticeName);
+  next->setObjectName(NoticeName);
+  next->hide();
+  next->setAccessibleName(message);
+  next->show();
 }
 
 void Accessibility::Announce(QWidget& widget, const QString& message) {

@@ -60,7 +60,8 @@ def main():
         keys(desktop, "Down")
         orca.wait_for(r"^Portrait du joueur 2, pari : cheval 4, cheval 5, cheval 6")
         keys(desktop, "shift+Tab", "Up", "Tab", "space")
-        orca.wait_for(HINT)
+        # Said as a notice (the word before it is the role's), not as the drop-down's hint.
+        orca.wait_for(r"^\w+ " + HINT)
         keys(desktop, "shift+Tab", "Up", "Up", "Tab", "space")
         orca.wait_for(r"Pari du joueur 2 : cheval 7, cheval 8, cheval 6\.")
         bets = {"1": "789", "2": "786"}
