@@ -51,8 +51,16 @@ class TItemAccessible : public QAccessibleInterface {
   int index_;
 };
 
-// The drop-down: named by its owner, its value and text the chosen item's.
-class TComboBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+// Newer readers take a drop-down's value from its selection, older ones from its text.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+#define SELECTION_INTERFACE , public QAccessibleSelectionInterface
+#else
+#define SELECTION_INTERFACE
+#endif
+
+// The drop-down: named by its owner, its value, text and selection the chosen item's.
+class TComboBoxAccessible : public QAccessibleWidget,
+                            public QAccessibleTextInterface SELECTION_INTERFACE {
  public:
   explicit TComboBoxAccessible(TComboBox* comboBox)
       : QAccessibleWidget(comboBox, QAccessible::ComboBox) {}
@@ -95,21 +103,64 @@ class TComboBoxAccessible : public QAccessibleWidget, public QAccessibleTextInte
   }
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    if (type == QAccessible::SelectionInterface) {
+      return static_cast<QAccessibleSelectionInterface*>(this);
+    }
+#endif
     return QAccessibleWidget::interface_cast(type);
   }
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+  // The chosen item as the selection; choosing is the player's, through the list.
+  int selectedItemCount() const override {
+    return ComboBox()->currentIndex() < 0 ? 0 : 1;
+  }
+  QList<QAccessibleInterface*> selectedItems() const override {
+    const int index = ComboBox()->currentIndex();
+    if (index < 0) return {};
+    return {child(index)};
+  }
+  bool select(QAccessibleInterface*) override {
+    return false;
+  }
+  bool unselect(QAccessibleInterface*) override {
+    return false;
+  }
+  bool selectAll() override {
+    return false;
+  }
+  bool clear() override {
+    return false;
+  }
+#endif
+
   // The chosen item, read-only, as text: readers take it as the drop-down's value.
-  QString text(int start, int end) const override { return Chosen().mid(start, end - start); }
-  int characterCount() const override { return int(Chosen().size()); }
-  void selection(int, int* start, int* end) const override { *start = *end = 0; }
-  int selectionCount() const override { return 0; }
+  QString text(int start, int end) const override {
+    return Chosen().mid(start, end - start);
+  }
+  int characterCount() const override {
+    return int(Chosen().size());
+  }
+  void selection(int, int* start, int* end) const override {
+    *start = *end = 0;
+  }
+  int selectionCount() const override {
+    return 0;
+  }
   void addSelection(int, int) override {}
   void removeSelection(int) override {}
   void setSelection(int, int, int) override {}
-  int cursorPosition() const override { return 0; }
+  int cursorPosition() const override {
+    return 0;
+  }
   void setCursorPosition(int) override {}
-  QRect characterRect(int) const override { return {}; }
-  int offsetAtPoint(const QPoint&) const override { return -1; }
+  QRect characterRect(int) const override {
+    return {};
+  }
+  int offsetAtPoint(const QPoint&) const override {
+    return -1;
+  }
   void scrollToSubstring(int, int) override {}
   QString attributes(int, int* start, int* end) const override {
     *start = *end = 0;
@@ -117,7 +168,9 @@ class TComboBoxAccessible : public QAccessibleWidget, public QAccessibleTextInte
   }
 
  private:
-  TComboBox* ComboBox() const { return static_cast<TComboBox*>(widget()); }
+  TComboBox* ComboBox() const {
+    return static_cast<TComboBox*>(widget());
+  }
   QString Chosen() const {
     const int index = ComboBox()->currentIndex();
     return index < 0 ? QString() : ComboBox()->ItemName(index);
