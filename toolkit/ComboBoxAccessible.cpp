@@ -53,14 +53,15 @@ class TItemAccessible : public QAccessibleInterface {
 
 // Newer readers take a drop-down's value from its selection, older ones from its text.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-#define SELECTION_INTERFACE , public QAccessibleSelectionInterface
+using TSelectionInterface = QAccessibleSelectionInterface;
 #else
-#define SELECTION_INTERFACE
+struct TSelectionInterface {};
 #endif
 
 // The drop-down: named by its owner, its value, text and selection the chosen item's.
 class TComboBoxAccessible : public QAccessibleWidget,
-                            public QAccessibleTextInterface SELECTION_INTERFACE {
+                            public QAccessibleTextInterface,
+                            public TSelectionInterface {
  public:
   explicit TComboBoxAccessible(TComboBox* comboBox)
       : QAccessibleWidget(comboBox, QAccessible::ComboBox) {}
