@@ -54,8 +54,15 @@ class Orca:
         wait_until(lambda: self.spoken(), 60, "Orca's first words")
 
     def spoken(self):
-        """Every phrase Orca has said so far."""
-        return re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'established'", read_file(self.log))
+        """Every phrase Orca has said so far. Newer Orcas say a notification's role apart from
+        its text: here it comes before the text in one phrase, as older ones say it."""
+        phrases = []
+        for phrase in re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'established'", read_file(self.log)):
+            if phrases and phrases[-1] == "notification":
+                phrases[-1] += " " + phrase
+            else:
+                phrases.append(phrase)
+        return phrases
 
     def quiet(self, seconds):
         """Whether Orca has said nothing for `seconds`."""
