@@ -5,6 +5,7 @@ read, so each reading runs in a fresh Python of Debian's (where python3-pyatspi 
 import json
 import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -48,7 +49,7 @@ class Orca:
         # The debug file fills in blocks unless written to a terminal.
         self.process = desktop.start(
             ["script", "-qf", "-c", "orca --replace --debug-file=/dev/stdout", self.log],
-            env=env, log=log + ".script", start_new_session=True)
+            env=env, log=log + ".script")
         self.heard = 0
         self.last_change = (0, time.monotonic())
         wait_until(lambda: self.spoken(), 60, "Orca's first words")
@@ -91,11 +92,19 @@ class Orca:
         return phrases
 
     def stop(self):
-        # Orca ignores SIGTERM.
-        try:
-            os.killpg(self.process.pid, 9)
-        except ProcessLookupError:
-            pass
+        """Orca ends, with `script` that runs it in a session of its own. Orca ignores SIGTERM,
+        and a newer one started while it lives waits for it in vain."""
+        orca = subprocess.run(["pgrep", "-P", str(self.process.pid)], capture_output=True,
+                              text=True).stdout.split()
+        for pid in orca:
+            os.kill(int(pid), signal.SIGKILL)
+        self.process.kill()
+        self.process.wait()
+
+        def ended(pid):
+            stat = read_file(f"/proc/{pid}/stat")
+            return not stat or stat.rsplit(") ", 1)[-1].startswith("Z")
+        wait_until(lambda: all(ended(pid) for pid in orca), 10, "Orca to end")
 
 
 def read_tree(desktop, bus, application="tierce"):
