@@ -92,19 +92,16 @@ class Orca:
         return phrases
 
     def stop(self):
-        """Orca ends, with `script` that runs it in a session of its own. Orca ignores SIGTERM,
-        and a newer one started while it lives waits for it in vain."""
-        orca = subprocess.run(["pgrep", "-P", str(self.process.pid)], capture_output=True,
-                              text=True).stdout.split()
-        for pid in orca:
+        """Orca ends, and `script`, which runs it and reaps it, with it. Orca ignores SIGTERM,
+        and a newer one started while it lives, even unreaped, waits for it in vain."""
+        for pid in subprocess.run(["pgrep", "-P", str(self.process.pid)], capture_output=True,
+                                  text=True).stdout.split():
             os.kill(int(pid), signal.SIGKILL)
-        self.process.kill()
-        self.process.wait()
-
-        def ended(pid):
-            stat = read_file(f"/proc/{pid}/stat")
-            return not stat or stat.rsplit(") ", 1)[-1].startswith("Z")
-        wait_until(lambda: all(ended(pid) for pid in orca), 10, "Orca to end")
+        try:
+            self.process.wait(10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
 
 
 def read_tree(desktop, bus, application="tierce"):
