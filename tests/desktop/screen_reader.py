@@ -92,16 +92,23 @@ class Orca:
         return phrases
 
     def stop(self):
-        """Orca ends, and `script`, which runs it and reaps it, with it. Orca ignores SIGTERM,
-        and a newer one started while it lives, even unreaped, waits for it in vain."""
-        for pid in subprocess.run(["pgrep", "-P", str(self.process.pid)], capture_output=True,
-                                  text=True).stdout.split():
-            os.kill(int(pid), signal.SIGKILL)
+        """Orca ends, and `script` with it, each process reaped by its parent. Orca ignores
+        SIGTERM, and a newer one started while it lives, even unreaped, waits for it in vain."""
+        for pid in descendants(self.process.pid):
+            if read_file(f"/proc/{pid}/comm").strip() == "orca":
+                os.kill(int(pid), signal.SIGKILL)
         try:
             self.process.wait(10)
         except subprocess.TimeoutExpired:
             self.process.kill()
             self.process.wait()
+
+
+def descendants(pid):
+    """The processes below `pid`: `script` runs Orca through a shell."""
+    children = subprocess.run(["pgrep", "-P", str(pid)], capture_output=True,
+                              text=True).stdout.split()
+    return [d for child in children for d in [child, *descendants(child)]]
 
 
 def read_tree(desktop, bus, application="tierce"):
