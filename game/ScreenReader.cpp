@@ -106,7 +106,7 @@ void TMain::AnnounceArrival() {
     return QStringLiteral("%1, total %2")
         .arg(Points(ScoreBet(PlayerBet(row), ArrivalOrder)), QString::number(total));
   };
-  Accessibility::Announce(
+  Accessibility::Say(
       *this, QStringLiteral("Arrivée : %1. Joueur 1 : %2 ; joueur 2 : %3.")
                  .arg(first.join(QStringLiteral(", ")), points(0, Score1), points(1, Score2)));
 }

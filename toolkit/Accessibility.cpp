@@ -101,11 +101,6 @@ void Accessibility::Say(QWidget& window, const QString& message) {
   next->show();
 }
 
-void Accessibility::Announce(QWidget& widget, const QString& message) {
-  widget.setAccessibleDescription(message);
-  Say(*widget.window(), message);
-}
-
 void Accessibility::PresentAsFrame(QWidget& window) {
   SetRole(window, QAccessible::Window);
 }

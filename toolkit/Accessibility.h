@@ -16,9 +16,6 @@ void NameLabel(QLabel& label, std::function<QString(const QString& text)> name);
 // holding it, which readers speak as it appears. A reader that starts later finds the last one.
 void Say(QWidget& window, const QString& message);
 
-// Keeps `message` as `widget`'s accessible description and says it.
-void Announce(QWidget& widget, const QString& message);
-
 // Screen readers present the top-level `window` as an application's frame, titled by its
 // accessible name, where Qt would present a plain widget as a filler.
 void PresentAsFrame(QWidget& window);
