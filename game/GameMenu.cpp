@@ -23,7 +23,7 @@ void TMain::CreatePopupMenu() {
   N1 = PopupMenu1->addSeparator();
   Jouersons1 = command(tr("Jouer sons"), &TMain::Jouersons1Click);
   Jouersons1->setCheckable(true);
-  Jouersons1->setChecked(true);
+  Jouersons1->setChecked(storedSoundSwitch_.Value());
   N2 = PopupMenu1->addSeparator();
   Quitter = command(tr("Quitter le jeu"), &TMain::QuitterClick);
 }
@@ -46,6 +46,7 @@ void TMain::Modifierlescheveaux1Click() {
 
 void TMain::Jouersons1Click() {
   Jouersons1->setChecked(!Jouersons1->isChecked());
+  storedSoundSwitch_.Store(Jouersons1->isChecked());
 }
 
 void TMain::QuitterClick() {
