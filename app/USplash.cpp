@@ -14,8 +14,8 @@ TSplash::TSplash(QWidget* parent) : QDialog(parent) {
   SetFormFont(*this, QStringLiteral("MS Sans Serif"), 11);
   Image1->OnClick = [this] { Image1Click(); };
   // The window's text stays the form's; a screen reader says the game's name and how to begin.
-  setAccessibleName(QStringLiteral("Tiercé à deux"));
-  setAccessibleDescription(QStringLiteral("Entrée, Espace ou un clic pour commencer."));
+  setAccessibleName(tr("Tiercé à deux"));
+  setAccessibleDescription(tr("Entrée, Espace ou un clic pour commencer."));
   CenterOnScreen(*this);
 }
 

@@ -18,15 +18,14 @@ void TMain::CreatePopupMenu() {
     });
     return action;
   };
-  Recommencer1 = command(QStringLiteral("Recommencer"), &TMain::Recommencer1Click);
-  Modifierlescheveaux1 =
-      command(QStringLiteral("Modifier les chevaux"), &TMain::Modifierlescheveaux1Click);
+  Recommencer1 = command(tr("Recommencer"), &TMain::Recommencer1Click);
+  Modifierlescheveaux1 = command(tr("Modifier les chevaux"), &TMain::Modifierlescheveaux1Click);
   N1 = PopupMenu1->addSeparator();
-  Jouersons1 = command(QStringLiteral("Jouer sons"), &TMain::Jouersons1Click);
+  Jouersons1 = command(tr("Jouer sons"), &TMain::Jouersons1Click);
   Jouersons1->setCheckable(true);
-  Jouersons1->setChecked(true);
+  Jouersons1->setChecked(storedSoundSwitch_.Value());
   N2 = PopupMenu1->addSeparator();
-  Quitter = command(QStringLiteral("Quitter le jeu"), &TMain::QuitterClick);
+  Quitter = command(tr("Quitter le jeu"), &TMain::QuitterClick);
 }
 
 void TMain::Recommencer1Click() {
@@ -47,6 +46,7 @@ void TMain::Modifierlescheveaux1Click() {
 
 void TMain::Jouersons1Click() {
   Jouersons1->setChecked(!Jouersons1->isChecked());
+  storedSoundSwitch_.Store(Jouersons1->isChecked());
 }
 
 void TMain::QuitterClick() {

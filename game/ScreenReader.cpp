@@ -11,15 +11,15 @@
 
 namespace {
 
-const QString Places[] = {QStringLiteral("1re place"), QStringLiteral("2e place"),
-                          QStringLiteral("3e place")};
-
-QString Player(int row) {
-  return QStringLiteral("Joueur %1").arg(row + 1);
+QString Place(int index) {
+  static const char* const places[] = {QT_TRANSLATE_NOOP("TMain", "1re place"),
+                                       QT_TRANSLATE_NOOP("TMain", "2e place"),
+                                       QT_TRANSLATE_NOOP("TMain", "3e place")};
+  return TMain::tr(places[index]);
 }
 
 QString Horse(const QString& number) {
-  return number.isEmpty() ? QStringLiteral("aucun cheval") : "cheval " + number;
+  return number.isEmpty() ? TMain::tr("aucun cheval") : TMain::tr("cheval %1").arg(number);
 }
 
 // A bet is one digit a horse: "789" is read as three horses, not as a number.
@@ -29,44 +29,43 @@ QString SpellBet(const QString& bet) {
   return horses.join(QStringLiteral(", "));
 }
 
+// French's own rule picks the source text, singular up to 1; each is a plural form in the
+// translations, so that every language has its own rule.
 QString Points(int32_t points) {
-  return QStringLiteral("%1 point%2").arg(points).arg(points > 1 ? "s" : "");
+  return points > 1 ? TMain::tr("%n points", nullptr, points)
+                    : TMain::tr("%n point", nullptr, points);
 }
 
 }  // namespace
 
 void TMain::NameControls() {
-  setAccessibleName(QStringLiteral("Tiercé à deux"));
+  setAccessibleName(tr("Tiercé à deux"));
   Accessibility::PresentAsFrame(*this);
-  Go->setAccessibleName(QStringLiteral("Pistolet de départ"));
-  PanelPropos->setAccessibleName(QStringLiteral("Paris"));
-  ValiderSelection->setAccessibleName(QStringLiteral("Valider les paris"));
+  Go->setAccessibleName(tr("Pistolet de départ"));
+  PanelPropos->setAccessibleName(tr("Paris"));
+  ValiderSelection->setAccessibleName(tr("Valider les paris"));
   TComboBox* choices[] = {Choix1, Choix2, Choix3};
   for (int i = 0; i < 3; ++i) {
     TComboBox* choice = choices[i];
-    choice->setAccessibleName("Cheval en " + Places[i]);
+    choice->setAccessibleName(tr("Cheval en %1").arg(Place(i)));
     choice->OnItemName = [choice](int index) { return Horse(choice->itemText(index)); };
   }
-  StringGrid1->setAccessibleName(QStringLiteral("Paris des deux joueurs"));
+  StringGrid1->setAccessibleName(tr("Paris des deux joueurs"));
   StringGrid1->OnCellName = [this](int col, int row) {
-    const QString player = Player(row);
-    if (col == 0)
-      return QStringLiteral("Portrait du %1, pari : %2").arg(player.toLower(), Bet(row));
-    return QStringLiteral("%1, %2 : %3")
-        .arg(player, Places[col - 1], Horse(StringGrid1->Cell(col, row)));
+    if (col == 0) return tr("Portrait du joueur %1, pari : %2").arg(row + 1).arg(Bet(row));
+    return tr("Joueur %1, %2 : %3")
+        .arg(QString::number(row + 1), Place(col - 1), Horse(StringGrid1->Cell(col, row)));
   };
   Accessibility::NameLabel(*LabelPointJoueur1, [](const QString& points) {
-    return QStringLiteral("Points du joueur 1 : %1").arg(points);
+    return tr("Points du joueur 1 : %1").arg(points);
   });
   Accessibility::NameLabel(*LabelPointJoueur2, [](const QString& points) {
-    return QStringLiteral("Points du joueur 2 : %1").arg(points);
+    return tr("Points du joueur 2 : %1").arg(points);
   });
-  Accessibility::NameLabel(*LabelCh1, [](const QString& bet) {
-    return QStringLiteral("Pari du joueur 1 : %1").arg(SpellBet(bet));
-  });
-  Accessibility::NameLabel(*LabelCh2, [](const QString& bet) {
-    return QStringLiteral("Pari du joueur 2 : %1").arg(SpellBet(bet));
-  });
+  Accessibility::NameLabel(
+      *LabelCh1, [](const QString& bet) { return tr("Pari du joueur 1 : %1").arg(SpellBet(bet)); });
+  Accessibility::NameLabel(
+      *LabelCh2, [](const QString& bet) { return tr("Pari du joueur 2 : %1").arg(SpellBet(bet)); });
 }
 
 QString TMain::Bet(int row) const {
@@ -79,8 +78,7 @@ QString TMain::Bet(int row) const {
 }
 
 void TMain::TellBet(int row) {
-  Accessibility::Say(*this,
-                     QStringLiteral("Pari du %1 : %2.").arg(Player(row).toLower(), Bet(row)));
+  Accessibility::Say(*this, tr("Pari du joueur %1 : %2.").arg(row + 1).arg(Bet(row)));
 }
 
 void TMain::TellBetRefused() {
@@ -89,24 +87,24 @@ void TMain::TellBetRefused() {
 }
 
 void TMain::TellBetsValidated() {
-  Accessibility::Say(
-      *this, QStringLiteral("Paris validés. Joueur 1 : %1 ; joueur 2 : %2.").arg(Bet(0), Bet(1)));
+  Accessibility::Say(*this,
+                     tr("Paris validés. Joueur 1 : %1 ; joueur 2 : %2.").arg(Bet(0), Bet(1)));
 }
 
 void TMain::TellRaceStarted() {
-  Accessibility::Say(*this, QStringLiteral("Les chevaux sont partis."));
+  Accessibility::Say(*this, tr("Les chevaux sont partis."));
 }
 
 void TMain::AnnounceArrival() {
   QStringList first;
   for (int place = 0; place < 3 && place < ArrivalOrder.size(); ++place) {
-    first << Places[place] + " : cheval " + ArrivalOrder[place];
+    first << tr("%1 : cheval %2").arg(Place(place), ArrivalOrder[place]);
   }
   const auto points = [this](int row, int32_t total) {
-    return QStringLiteral("%1, total %2")
+    return tr("%1, total %2")
         .arg(Points(ScoreBet(PlayerBet(row), ArrivalOrder)), QString::number(total));
   };
   Accessibility::Say(
-      *this, QStringLiteral("Arrivée : %1. Joueur 1 : %2 ; joueur 2 : %3.")
+      *this, tr("Arrivée : %1. Joueur 1 : %2 ; joueur 2 : %3.")
                  .arg(first.join(QStringLiteral(", ")), points(0, Score1), points(1, Score2)));
 }

@@ -6,6 +6,7 @@
 #include "game/OneBased.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Graphics.h"
+#include "toolkit/StoredSwitch.h"
 #include "toolkit/SurfaceWindow.h"
 #include "toolkit/Timer.h"
 #include "ui_UGaloppo.h"
@@ -127,6 +128,11 @@ class TMain : public TSurfaceWindow, public Ui::TMain {
   void DrawHorseItem(TComboBox& comboBox, int index, const TRect& rect);
   void WriteRank(int horse);
   void EndRace();
+
+  // The sound switch as the player last left it, in ~/.config/tiercea2/tierce.conf; nothing else
+  // of the game is kept between runs.
+  TStoredSwitch storedSoundSwitch_{QStringLiteral("tiercea2"), QStringLiteral("tierce"),
+                                   QStringLiteral("PlaySounds"), true};
 };
 
 extern TMain* Main;

@@ -9,6 +9,7 @@
 
 #include "toolkit/Platform.h"
 #include "toolkit/TerminationSignal.h"
+#include "toolkit/Translation.h"
 
 TApplication* Application = nullptr;
 
@@ -21,13 +22,18 @@ QtMessageHandler qtMessageHandler = nullptr;
 void ExitWhenNoDisplayAnswers(QtMsgType type, const QMessageLogContext& context,
                               const QString& message) {
   if (type != QtFatalMsg) return qtMessageHandler(type, context, message);
+  // The application is still being made: its translate knows no translation yet.
   const auto value = [](const char* name) {
     const char* set = std::getenv(name);
-    return set && *set ? set : "unset";
+    return set && *set ? QString::fromLocal8Bit(set)
+                       : Translation::Text("Platform", QT_TRANSLATE_NOOP("Platform", "non défini"));
   };
-  std::fprintf(stderr, "%s: no display answered (DISPLAY %s, WAYLAND_DISPLAY %s)\n",
-               qPrintable(QCoreApplication::applicationName()), value("DISPLAY"),
-               value("WAYLAND_DISPLAY"));
+  const QString line = Translation::Text(
+      "Platform", QT_TRANSLATE_NOOP(
+                      "Platform", "%1 : aucun écran n'a répondu (DISPLAY %2, WAYLAND_DISPLAY %3)"));
+  std::fprintf(stderr, "%s\n",
+               qPrintable(line.arg(QCoreApplication::applicationName(), value("DISPLAY"),
+                                   value("WAYLAND_DISPLAY"))));
   std::_Exit(1);
 }
 
@@ -40,6 +46,7 @@ TApplication::TApplication(int& argc, char** argv) {
     ownApplication_ = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(qtMessageHandler);
   }
+  Translation::Install();
   hints_ = std::make_unique<THintMachinery>();
   Application = this;
 }

@@ -1,8 +1,12 @@
 #include "toolkit/Platform.h"
 
+#include <QString>
+#include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+
+#include "toolkit/Translation.h"
 
 namespace {
 
@@ -40,9 +44,12 @@ bool DisplayOffered(int argc, const char* const* argv) {
   if (ChooseFromEnvironment(argc, argv) != TPlatformStart::NoDisplay) return true;
   const std::string_view path = argc > 0 ? argv[0] : "";
   const std::string_view program = path.substr(path.find_last_of('/') + 1);
-  std::fprintf(stderr,
-               "%.*s: found no display to open its window on (neither DISPLAY nor "
-               "WAYLAND_DISPLAY is set)\n",
-               int(program.size()), program.data());
+  const QString message =
+      Translation::Text("Platform", QT_TRANSLATE_NOOP("Platform",
+                                                      "%1 : aucun écran où ouvrir sa fenêtre (ni "
+                                                      "DISPLAY ni WAYLAND_DISPLAY n'est défini)"));
+  std::fprintf(
+      stderr, "%s\n",
+      qPrintable(message.arg(QString::fromUtf8(program.data(), qsizetype(program.size())))));
   return false;
 }

@@ -143,11 +143,13 @@ class Desktop:
 
     def env(self, display=None, **variables):
         """The environment of a program on `display` (the scenario's by default), with no
-        platform chosen and no Wayland offered unless `variables` say so."""
+        platform chosen and no Wayland offered unless `variables` say so; in the C locale, where
+        the game speaks French, and with a configuration folder of its own, under HOME."""
         env = {k: v for k, v in os.environ.items()
-               if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR")}
+               if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR",
+                            "XDG_CONFIG_HOME", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG")}
         env.update(DISPLAY=display or self.display, XDG_RUNTIME_DIR=self.runtime(),
-                   SDL_AUDIODRIVER="dummy", HOME=self.dir)
+                   SDL_AUDIODRIVER="dummy", HOME=self.dir, LANG="C.UTF-8")
         env.update(variables)
         return env
 

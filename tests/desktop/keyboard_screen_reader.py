@@ -3,9 +3,11 @@
 bet on different horses, the bets are validated and a race is run; the ranks and points are read
 from the window, the menu is opened from the keyboard for a new game, and Ctrl+Q quits with
 status 0. Throughout, the game's accessibility tree (AT-SPI) names every control, and after the
-race its notice holds the first three of the arrival and both totals, equal to the screen."""
+race its notice holds the first three of the arrival and both totals, equal to the screen.
+With the argument `en`, the same under an English desktop (LANGUAGE=en), read in English."""
 
 import re
+import sys
 
 import screen_reader
 from desktop import Desktop, check, scenario, wait_until
@@ -18,7 +20,39 @@ SCORES = (123, 637)  # the score labels' left edges; their text lies in rows 20 
 def scores(shot, main):
     return [read_number(shot, (main.x + x + 1, main.y + 20, main.x + x + 39, main.y + 37), yellow,
                         "LiberationSans-Bold.ttf", 13) for x in SCORES]
-PLACES = ["1re", "2e", "3e"]
+
+# What the screen reader hears, in each language the scenario runs in: names as patterns.
+SPOKEN = {
+    "fr": {
+        "environment": {},
+        "buttons": ["Pistolet de départ", "Valider les paris"],
+        "choice": "Cheval en {place}",
+        "portrait": "Portrait du joueur {player}, pari : cheval \\d, cheval \\d, cheval \\d",
+        "bet cell": "Joueur {player}, {place} : cheval {horse}",
+        "places": ["1re place", "2e place", "3e place"],
+        "score": "Points du joueur {player} : ",
+        "bet": "Pari du joueur {player} : ",
+        "hint": "trois chevaux différents",
+        "arrival": "Arrivée",
+        "horse": r"cheval (\d)",
+        "points": ["Joueur 1 : {points} point", "joueur 2 : {points} point"],
+    },
+    "en": {
+        "environment": {"LANGUAGE": "en"},
+        "buttons": ["Starting pistol", "Confirm the bets"],
+        "choice": "Horse in {place}",
+        "portrait": "Player {player}'s portrait, bet: horse \\d, horse \\d, horse \\d",
+        "bet cell": "Player {player}, {place}: horse {horse}",
+        "places": ["1st place", "2nd place", "3rd place"],
+        "score": "Player {player}'s score: ",
+        "bet": "Player {player}'s bet: ",
+        "hint": "three different horses",
+        "arrival": "Result",
+        "horse": r"horse (\d)",
+        "points": ["Player 1: {points} point", "player 2: {points} point"],
+    },
+}
+SAID = SPOKEN[sys.argv[1] if len(sys.argv) > 1 else "fr"]
 
 
 def score_bet(bet, arrival):
@@ -39,26 +73,30 @@ def named(tree, role, pattern):
 
 def check_names(tree):
     """Every control a player uses has a name, and the drop-downs their hint as description."""
+    places = SAID["places"]
     expected = {
-        "button": ["Pistolet de départ", "Valider les paris"],
-        "combo box": [f"Cheval en {p} place" for p in PLACES],
-        "table cell": [f"Portrait du joueur {j}, pari : cheval \\d, cheval \\d, cheval \\d"
-                       for j in (1, 2)] +
-                      [f"Joueur {j}, {p} place : cheval \\d" for j in (1, 2) for p in PLACES],
-        "label": [f"{what} du joueur {j} : [\\d, ]+" for what in ("Points", "Pari") for j in (1, 2)],
+        "button": SAID["buttons"],
+        "combo box": [SAID["choice"].format(place=p) for p in places],
+        "table cell": [SAID["portrait"].format(player=j) for j in (1, 2)] +
+                      [SAID["bet cell"].format(player=j, place=p, horse="\\d")
+                       for j in (1, 2) for p in places],
+        "label": [SAID[what].format(player=j) + "[\\d, ]+" for what in ("score", "bet")
+                  for j in (1, 2)],
     }
     for role, patterns in expected.items():
         for pattern in patterns:
             check(len(named(tree, role, pattern)) == 1, f"no {role} named {pattern!r} among "
                   f"{sorted({(n['role'], n['name']) for n in tree})}")
     hints = [n["description"] for n in tree if n["role"] == "combo box"]
-    check(all("trois chevaux différents" in h for h in hints), f"drop-downs' descriptions: {hints}")
+    check(all(SAID["hint"] in h for h in hints), f"drop-downs' descriptions: {hints}")
 
 
-def label(tree, pattern):
-    found = named(tree, "label", pattern + r" : ([\d, ]*)")
-    check(len(found) == 1, f"no label {pattern}: {[n['name'] for n in tree if n['role'] == 'label']}")
-    return re.sub(r"\D", "", found[0].split(" : ", 1)[1])
+def label(tree, what, player):
+    """The number a label says, read from its name: `what` is "score" or "bet"."""
+    prefix = SAID[what].format(player=player)
+    found = named(tree, "label", re.escape(prefix) + r"[\d, ]*")
+    check(len(found) == 1, f"no label {prefix}: {[n['name'] for n in tree if n['role'] == 'label']}")
+    return re.sub(r"\D", "", found[0][len(prefix):])
 
 
 def keys(desktop, *names):
@@ -84,7 +122,7 @@ def main():
         desktop.start_xvfb("1024x768x24")
         desktop.start_window_manager()
         bus = screen_reader.start_bus(desktop)
-        game = desktop.start_tierce(**bus)
+        game = desktop.start_tierce(**bus, **SAID["environment"])
 
         splash = wait_until(lambda: desktop.window_named("Splash"), 15, "the splash")
         wait_until(lambda: desktop.run("xdotool", "getwindowfocus").strip() == str(splash.id), 10,
@@ -102,9 +140,9 @@ def main():
         keys(desktop, "Down", "space", "Tab", "Return")
         bets = {"1": "789", "2": "246"}
         desktop.screenshot("bets")
-        tree = wait_until(lambda: (lambda t: label(t, "Pari du joueur 2") == bets["2"] and t)(
+        tree = wait_until(lambda: (lambda t: label(t, "bet", 2) == bets["2"] and t)(
             screen_reader.read_tree(desktop, bus)), 10, "the bets validated")
-        check(label(tree, "Pari du joueur 1") == bets["1"], "player 1's bet")
+        check(label(tree, "bet", 1) == bets["1"], "player 1's bet")
 
         # The race, started from the keyboard, until the ninth rank is at the post.
         desktop.key("ctrl+p")
@@ -125,15 +163,15 @@ def main():
         def told():
             tree = screen_reader.read_tree(desktop, bus)
             notice = [n["name"] for n in tree
-                      if n["role"] == "notification" and n["name"].startswith("Arrivée")]
+                      if n["role"] == "notification" and n["name"].startswith(SAID["arrival"])]
             return notice and (tree, notice[0])
         tree, notice = wait_until(told, 10, "the arrival told to the screen reader")
-        heard = re.findall(r"cheval (\d)", notice)
+        heard = re.findall(SAID["horse"], notice)
         check("".join(heard) == arrival[:3], f"told {notice!r}, arrival {arrival}")
-        check([label(tree, f"Points du joueur {p}") for p in "12"] == points,
+        check([label(tree, "score", p) for p in "12"] == points,
               f"score labels read {tree} against {points}")
-        check(f"Joueur 1 : {points[0]} point" in notice and
-              f"joueur 2 : {points[1]} point" in notice, f"told {notice!r}, points {points}")
+        check(all(said.format(points=p) in notice for said, p in zip(SAID["points"], points)),
+              f"told {notice!r}, points {points}")
 
         # The menu from the keyboard: the Menu key, then Shift+F10 for a new game.
         desktop.key("Menu")
@@ -143,10 +181,11 @@ def main():
         desktop.key("shift+F10")
         wait_until(lambda: menu_window(desktop), 5, "the menu on Shift+F10")
         keys(desktop, "Down", "Return")
-        tree = wait_until(lambda: (lambda t: label(t, "Points du joueur 1") == "0" and t)(
+        tree = wait_until(lambda: (lambda t: label(t, "score", 1) == "0" and t)(
             screen_reader.read_tree(desktop, bus)), 10, "the new game")
-        check(label(tree, "Points du joueur 2") == "0", "player 2's points after a new game")
-        check(named(tree, "table cell", "Joueur 2, 3e place : cheval 6"), "default bets")
+        check(label(tree, "score", 2) == "0", "player 2's points after a new game")
+        check(named(tree, "table cell", SAID["bet cell"].format(
+            player=2, place=SAID["places"][2], horse=6)), "default bets")
         shot = desktop.screenshot("new-game")
         check(scores(shot, main) == ["0", "0"], "the scores on screen after a new game")
 

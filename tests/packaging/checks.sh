@@ -18,6 +18,30 @@ need_tools() {
   done
 }
 
+# check_manpage ROOT PAGE SECTION...: clean roff, a NAME line that whatis can index, the promised
+# sections, and the paths the page lists actually installed.
+check_manpage() {
+  local root=$1 page=$2
+  shift 2
+  local manpage=$root$page
+  if [ ! -f "$manpage" ]; then
+    fail "no manual page at $page"
+    return
+  fi
+  local warnings
+  warnings=$(zcat "$manpage" | LC_ALL=C.UTF-8 groff -man -ww -z -k -Tutf8 2>&1)
+  [ -z "$warnings" ] || fail "groff warns about $page: $warnings"
+  lexgrog "$manpage" | grep -q ': "tierce - ' || fail "$page has no NAME line for tierce"
+  local section
+  for section in "$@"; do
+    zcat "$manpage" | grep -qxF ".SH $section" || fail "$page has no $section section"
+  done
+  local path
+  for path in $(zcat "$manpage" | sed -n 's/^\.I \(\/[^ ]*\)$/\1/p'); do
+    [ -e "$root$path" ] || fail "$page lists $path, which is not installed"
+  done
+}
+
 # check_tree ROOT APP_ID BINDIR DATADIR MANDIR DOCDIR: an installed tree, with absolute install
 # folders as the program will see them, each found under ROOT.
 check_tree() {
@@ -25,7 +49,6 @@ check_tree() {
   local program=$root$bindir/tierce
   local desktop=$root$datadir/applications/$id.desktop
   local metainfo=$root$datadir/metainfo/$id.metainfo.xml
-  local manpage=$root$mandir/man6/tierce.6.gz
 
   [ -x "$program" ] || fail "no executable program at $bindir/tierce"
   [ -s "$root$docdir/copyright" ] || fail "no copyright file in $docdir"
@@ -84,22 +107,9 @@ check_tree() {
     fail "no metainfo at $datadir/metainfo/$id.metainfo.xml"
   fi
 
-  # The manual page: clean roff, a NAME line that whatis can index, the promised sections, and
-  # the paths it lists actually installed.
-  if [ -f "$manpage" ]; then
-    local warnings
-    warnings=$(zcat "$manpage" | LC_ALL=C.UTF-8 groff -man -ww -z -k -Tutf8 2>&1)
-    [ -z "$warnings" ] || fail "groff warns about the manual page: $warnings"
-    lexgrog "$manpage" | grep -q ': "tierce - ' || fail "the manual page has no NAME line for tierce"
-    local section
-    for section in NAME SYNOPSIS DESCRIPTION 'HOW TO PLAY' FILES AUTHOR; do
-      zcat "$manpage" | grep -qxF ".SH $section" || fail "the manual page has no $section section"
-    done
-    local path
-    for path in $(zcat "$manpage" | sed -n 's/^\.I \(\/[^ ]*\)$/\1/p'); do
-      [ -e "$root$path" ] || fail "the manual page lists $path, which is not installed"
-    done
-  else
-    fail "no manual page at $mandir/man6/tierce.6.gz"
-  fi
+  # The manual pages, English and French (man -L fr).
+  check_manpage "$root" "$mandir/man6/tierce.6.gz" NAME SYNOPSIS DESCRIPTION 'HOW TO PLAY' FILES \
+    AUTHOR
+  check_manpage "$root" "$mandir/fr/man6/tierce.6.gz" NOM SYNOPSIS DESCRIPTION 'COMMENT JOUER' \
+    FICHIERS AUTEUR
 }

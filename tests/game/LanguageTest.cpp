@@ -1,0 +1,150 @@
+#include <QAccessible>
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+#include "game/Scoring.h"
+#include "tests/game/GameFixture.h"
+#include "toolkit/Random.h"
+#include "toolkit/Translation.h"
+
+namespace {
+
+// The texts of a translation file: its sources, or its translations (each plural form).
+QStringList TextsOf(const QString& file, bool translations) {
+  QFile ts(file);
+  EXPECT_TRUE(ts.open(QFile::ReadOnly)) << file.toStdString();
+  QStringList texts;
+  QXmlStreamReader xml(&ts);
+  const QString wanted = translations ? QStringLiteral("translation") : QStringLiteral("source");
+  while (!xml.atEnd()) {
+    if (!xml.readNextStartElement()) continue;
+    if (xml.name() == wanted || (translations && xml.name() == QLatin1String("numerusform"))) {
+      texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    }
+  }
+  return texts;
+}
+
+// Whether `shown` is one of the texts, its arguments (%1, %n) filled in with anything.
+bool Matches(const QString& shown, const QStringList& texts) {
+  for (const QString& text : texts) {
+    QStringList parts = text.split(QRegularExpression(QStringLiteral("%(\\d|n)")));
+    for (QString& part : parts) part = QRegularExpression::escape(part);
+    const QString pattern = parts.join(QStringLiteral(".+"));
+    if (QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(shown).hasMatch()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void CollectAccessible(QAccessibleInterface* node, QStringList& texts) {
+  if (!node) return;
+  texts << node->text(QAccessible::Name) << node->text(QAccessible::Description);
+  for (int i = 0; i < node->childCount(); ++i) CollectAccessible(node->child(i), texts);
+}
+
+// Every sentence the window shows or speaks: hints, menu captions, and what screen readers read
+// of every control. Numbers and the window's identifier are no sentences.
+QStringList ShownTexts(TMain& main) {
+  QStringList texts;
+  for (QWidget* widget : main.findChildren<QWidget*>()) texts << widget->toolTip();
+  for (QAction* action : main.PopupMenu1->actions()) texts << action->text();
+  CollectAccessible(QAccessible::queryAccessibleInterface(&main), texts);
+  texts.removeIf([](const QString& text) {
+    return !text.contains(QRegularExpression(QStringLiteral("\\p{L}"))) ||
+           text == QLatin1String("Main");
+  });
+  texts.removeDuplicates();
+  return texts;
+}
+
+const QString Translations = QStringLiteral(TIERCE_TRANSLATIONS);
+
+// A round from start to finish, so that the arrival has been announced.
+void PlayRound(TMain& main, const std::function<void()>& finish) {
+  RandSeed = 28;
+  main.GoClick();
+  finish();
+}
+
+class InEnglish : public GameTest {
+ protected:
+  void SetUp() override {
+    qputenv("LANGUAGE", "en_GB");
+    ASSERT_EQ(Translation::Load(QStringLiteral("tierce"), QStringLiteral("fr")), "en");
+    GameTest::SetUp();
+  }
+  void TearDown() override {
+    GameTest::TearDown();
+    qunsetenv("LANGUAGE");
+    Translation::Load(QStringLiteral("tierce"), QStringLiteral("fr"));
+  }
+  static QString Name(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+  }
+};
+
+}  // namespace
+
+TEST_F(InEnglish, ARoundSpeaksEnglishInTheMenuTheHintsAndToScreenReaders) {
+  QStringList captions;
+  for (QAction* action : main->PopupMenu1->actions()) captions << action->text();
+  EXPECT_EQ(captions,
+            QStringList({"New game", "Change horses", "", "Play sounds", "", "Quit game"}));
+  EXPECT_EQ(main->Go->toolTip(), "Click to send the horses off");
+  for (QWidget* choice : {main->Choix1, main->Choix2, main->Choix3}) {
+    EXPECT_EQ(choice->toolTip(), "Pick three different horses, then click one of the two players");
+  }
+  EXPECT_EQ(Name(main.get()), QString::fromUtf8("Tiercé à deux"));
+  EXPECT_EQ(Name(main->Go), "Starting pistol");
+  EXPECT_EQ(Name(main->Choix2), "Horse in 2nd place");
+  QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(main->StringGrid1);
+  EXPECT_EQ(grid->child(0)->text(QAccessible::Name),
+            "Player 1's portrait, bet: horse 1, horse 2, horse 3");
+  EXPECT_EQ(grid->child(7)->text(QAccessible::Name), "Player 2, 3rd place: horse 6");
+  // The form description's window text is an identifier, not a sentence.
+  EXPECT_EQ(main->windowTitle(), "Main");
+
+  PlayRound(*main, [this] { FinishRace(); });
+  EXPECT_EQ(Name(main->LabelPointJoueur1), "Player 1's score: " + QString::number(Score1));
+  EXPECT_EQ(Name(main->LabelCh2), "Player 2's bet: 4, 5, 6");
+  // The first race: each total is that race's points.
+  const auto points = [](int32_t n) {
+    return QString::number(n) + (n == 1 ? " point" : " points") + ", total " + QString::number(n);
+  };
+  const auto* notice = main->findChild<QWidget*>(QStringLiteral("AccessibleNotice"));
+  ASSERT_TRUE(notice);
+  EXPECT_EQ(notice->accessibleName(),
+            QStringLiteral("Result: 1st place: horse %1, 2nd place: horse %2, 3rd place: horse "
+                           "%3. Player 1: %4; player 2: %5.")
+                .arg(ArrivalOrder[0])
+                .arg(ArrivalOrder[1])
+                .arg(ArrivalOrder[2])
+                .arg(points(Score1), points(Score2)));
+
+  const QStringList english = TextsOf(Translations + "/tierce_en.ts", true);
+  for (const QString& text : ShownTexts(*main)) {
+    EXPECT_TRUE(Matches(text, english))
+        << "not from the English translation: " << text.toStdString();
+  }
+}
+
+// In the source language too, a text the game shows that no translation file knows of is one
+// that translators never see.
+TEST_F(GameTest, EveryTextShownIsASourceOfTheTranslations) {
+  PlayRound(*main, [this] { FinishRace(); });
+  const QStringList files = QDir(Translations).entryList({QStringLiteral("*.ts")});
+  ASSERT_FALSE(files.isEmpty());
+  const QStringList sources = TextsOf(Translations + u'/' + files.first(), false);
+  const QStringList shown = ShownTexts(*main);
+  EXPECT_GT(shown.size(), 20);
+  for (const QString& text : shown) {
+    EXPECT_TRUE(Matches(text, sources)) << "not a translation source: " << text.toStdString();
+  }
+}
