@@ -3,8 +3,8 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QPointer>
-#include <vector>
 
+#include "toolkit/AccessibleChildren.h"
 #include "toolkit/ComboBox.h"
 
 namespace {
@@ -65,11 +65,6 @@ class TComboBoxAccessible : public QAccessibleWidget,
  public:
   explicit TComboBoxAccessible(TComboBox* comboBox)
       : QAccessibleWidget(comboBox, QAccessible::ComboBox) {}
-  ~TComboBoxAccessible() override {
-    for (QAccessible::Id id : itemIds_) {
-      if (id) QAccessible::deleteAccessibleInterface(id);
-    }
-  }
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value) return Chosen();
@@ -85,18 +80,10 @@ class TComboBoxAccessible : public QAccessibleWidget,
   int childCount() const override { return ComboBox()->count(); }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount()) return nullptr;
-    if (itemIds_.size() <= size_t(index)) itemIds_.resize(size_t(index) + 1, 0);
-    QAccessible::Id& id = itemIds_[size_t(index)];
-    if (!id) {
-      id = QAccessible::registerAccessibleInterface(new TItemAccessible(ComboBox(), index));
-    }
-    return QAccessible::accessibleInterface(id);
+    return items_.Get(index, [&] { return new TItemAccessible(ComboBox(), index); });
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
-    for (size_t i = 0; i < itemIds_.size(); ++i) {
-      if (itemIds_[i] && QAccessible::accessibleInterface(itemIds_[i]) == child) return int(i);
-    }
-    return -1;
+    return items_.IndexOf(child);
   }
   QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
   void doAction(const QString& name) override {
@@ -177,7 +164,7 @@ class TComboBoxAccessible : public QAccessibleWidget,
     return index < 0 ? QString() : ComboBox()->ItemName(index);
   }
 
-  mutable std::vector<QAccessible::Id> itemIds_;
+  mutable TAccessibleChildren items_;
 };
 
 QAccessibleInterface* ComboBoxFactory(const QString&, QObject* object) {

@@ -2,8 +2,8 @@
 
 #include <QAccessibleWidget>
 #include <QPointer>
-#include <vector>
 
+#include "toolkit/AccessibleChildren.h"
 #include "toolkit/StringGrid.h"
 
 namespace {
@@ -69,26 +69,16 @@ class TCellAccessible : public QAccessibleInterface, public QAccessibleActionInt
 class TGridAccessible : public QAccessibleWidget {
  public:
   explicit TGridAccessible(TStringGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
-  ~TGridAccessible() override {
-    for (QAccessible::Id id : cellIds_) QAccessible::deleteAccessibleInterface(id);
-  }
 
   int childCount() const override { return Grid()->ColCount() * Grid()->RowCount(); }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount()) return nullptr;
-    if (cellIds_.size() <= size_t(index)) cellIds_.resize(size_t(index) + 1, 0);
-    if (!cellIds_[size_t(index)]) {
-      const int cols = Grid()->ColCount();
-      cellIds_[size_t(index)] = QAccessible::registerAccessibleInterface(
-          new TCellAccessible(Grid(), index % cols, index / cols));
-    }
-    return QAccessible::accessibleInterface(cellIds_[size_t(index)]);
+    const int cols = Grid()->ColCount();
+    return cells_.Get(index,
+                      [&] { return new TCellAccessible(Grid(), index % cols, index / cols); });
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
-    for (size_t i = 0; i < cellIds_.size(); ++i) {
-      if (cellIds_[i] && QAccessible::accessibleInterface(cellIds_[i]) == child) return int(i);
-    }
-    return -1;
+    return cells_.IndexOf(child);
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint at = Grid()->mapFromGlobal(QPoint(x, y)) - Grid()->contentsRect().topLeft();
@@ -106,7 +96,7 @@ class TGridAccessible : public QAccessibleWidget {
  private:
   TStringGrid* Grid() const { return static_cast<TStringGrid*>(widget()); }
 
-  mutable std::vector<QAccessible::Id> cellIds_;
+  mutable TAccessibleChildren cells_;
 };
 
 QAccessibleInterface* GridFactory(const QString&, QObject* object) {
