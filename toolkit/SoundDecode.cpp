@@ -1,6 +1,6 @@
-// Waves are read where the resource lies and converted piece by piece into the one buffer the
-// player keeps: the crowd's 27 s would otherwise pass through a loader's copy and the converter's
-// whole-wave buffers, several times the size of what is kept.
+// Waves are read where the resource lies and converted into the one buffer the player keeps,
+// piece by piece when no resampling is needed: the crowd's 27 s would otherwise pass through a
+// loader's copy and the converter's whole-wave buffers, several times the size of what is kept.
 #include <SDL.h>
 
 #include <algorithm>
@@ -94,8 +94,11 @@ std::vector<uint8_t> DecodeWave(const QByteArray& bytes) {
       ResamplerSlackFrames;
   samples.reserve(outFrames * SoundFrameBytes);
   const TBytes whole = data->first(frames * format->FrameBytes);
-  // Whole frames only: the converter refuses a part of one.
-  const size_t pieceBytes = PieceBytes / format->FrameBytes * format->FrameBytes;
+  // Whole frames only: the converter refuses a part of one. The resampler gives other samples
+  // when fed piecewise, so a wave of another rate goes in whole (the game's are short ones).
+  const size_t pieceBytes = format->Rate == SoundRate
+                                ? PieceBytes / format->FrameBytes * format->FrameBytes
+                                : whole.size();
   for (size_t at = 0; at < whole.size(); at += pieceBytes) {
     const TBytes piece = whole.subspan(at, std::min(pieceBytes, whole.size() - at));
     if (SDL_AudioStreamPut(stream.get(), piece.data(), int(piece.size())) != 0 ||
