@@ -160,28 +160,23 @@ SETTLE_S = 2
 def Calibrate(display, game):
     """The colours the first frames show at the watched points."""
     colours = {}
-    pid = subprocess.Popen([EMPTY], env=display.env, stderr=subprocess.DEVNULL).pid
-    time.sleep(SETTLE_S)
-    colours["Empty"] = Colour(display, "Empty", EMPTY_POINT)
-    display.Run("xdotool", "mousemove", "--window",
-                display.Run("xdotool", "search", "--name", "^Empty$").split()[0],
-                *display.Point(CLICK_POINT), "click", "--delay", "0", "1")
-    time.sleep(SETTLE_S)
-    colours["Second"] = Colour(display, "Second", EMPTY_POINT)
-    Stop(pid)
-    pid = subprocess.Popen([FLOOR], env=display.env, stderr=subprocess.DEVNULL).pid
-    time.sleep(SETTLE_S)
-    colours["Floor"] = Colour(display, "Floor", EMPTY_POINT)
-    Stop(pid)
-    pid = subprocess.Popen([game], env=display.env, stderr=subprocess.DEVNULL).pid
-    time.sleep(SETTLE_S)
-    colours["Splash"] = Colour(display, "Splash", SPLASH_POINT)
-    display.Run("xdotool", "mousemove", "--window",
-                display.Run("xdotool", "search", "--name", "^Splash$").split()[0],
-                *display.Point(CLICK_POINT), "click", "--delay", "0", "1")
-    time.sleep(SETTLE_S)
-    colours["Main"] = Colour(display, "Main", MAIN_POINT)
-    Stop(pid)
+
+    def Settle(command, window, point, clicked=None):
+        """Starts `command`, reads the colour its window settles on, clicks it when a second
+        window is to be read, and ends it."""
+        pid = subprocess.Popen([command], env=display.env, stderr=subprocess.DEVNULL).pid
+        for name, at in [(window, point)] + ([clicked] if clicked else []):
+            if name != window:
+                display.Run("xdotool", "mousemove", "--window",
+                            display.Run("xdotool", "search", "--name", f"^{window}$").split()[0],
+                            *display.Point(CLICK_POINT), "click", "--delay", "0", "1")
+            time.sleep(SETTLE_S)
+            colours[name] = Colour(display, name, at)
+        Stop(pid)
+
+    Settle(EMPTY, "Empty", EMPTY_POINT, ("Second", EMPTY_POINT))
+    Settle(FLOOR, "Floor", EMPTY_POINT)
+    Settle(game, "Splash", SPLASH_POINT, ("Main", MAIN_POINT))
     return colours
 
 
