@@ -2,14 +2,17 @@
 // long until a named window is viewable and shows a given colour at a given point.
 //   FrameProbe colour NAME X Y                 prints the colour now at window point (X, Y)
 //   FrameProbe launch NAME X Y RRGGBB -- CMD   starts CMD, prints "<ms> <pid>" once it shows
-//   FrameProbe after NAME X Y RRGGBB -- CMD    runs CMD (e.g. a click), prints "<ms>" likewise
+//   FrameProbe click NAME X Y RRGGBB TARGET TX TY
+//                                              presses the first button at (TX, TY) of window
+//                                              TARGET and releases it; prints "<ms>" from the
+//                                              release until NAME shows the colour
 //   FrameProbe yellow NAME X Y0 STEP COUNT      waits until COUNT cells below (X, Y0), STEP apart,
 //                                              all hold yellow text; prints "<ms>"
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -92,6 +95,28 @@ bool WaitForColour(Display* display, const char* name, int x, int y, long colour
   return false;
 }
 
+// A real button press and release through the XTest extension, as a mouse gives them: the
+// program sees no synthetic event, and the clock starts at the release itself, not at a tool's
+// start or after its pause.
+bool Click(Display* display, const char* target, int x, int y, TClock::time_point& released) {
+  using TFakeButton = int (*)(Display*, unsigned, Bool, unsigned long);
+  void* library = dlopen("libXtst.so.6", RTLD_NOW);
+  const auto fakeButton =
+      library ? reinterpret_cast<TFakeButton>(dlsym(library, "XTestFakeButtonEvent")) : nullptr;
+  const Window window = FindByName(display, DefaultRootWindow(display), target);
+  if (!fakeButton || !window) return false;
+  XWarpPointer(display, None, window, 0, 0, 0, 0, x, y);
+  XSync(display, False);
+  usleep(50000);
+  fakeButton(display, 1, True, CurrentTime);
+  XSync(display, False);
+  usleep(50000);
+  released = TClock::now();
+  fakeButton(display, 1, False, CurrentTime);
+  XFlush(display);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,6 +129,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "FrameProbe: no X display\n");
     return 2;
   }
+  // Windows come and go while the tree is walked (a program closing its window as another
+  // opens); a request on one that just went is no reason to stop watching.
+  XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
   const std::string mode = argv[1];
   const char* name = argv[2];
   const int x = std::atoi(argv[3]);
@@ -132,7 +160,15 @@ int main(int argc, char** argv) {
     }
     return 1;
   }
-  if ((mode == "launch" || mode == "after") && argc >= 8 && std::strcmp(argv[6], "--") == 0) {
+  if (mode == "click" && argc == 9) {
+    const long colour = std::strtol(argv[5], nullptr, 16);
+    TClock::time_point released;
+    if (!Click(display, argv[6], std::atoi(argv[7]), std::atoi(argv[8]), released)) return 2;
+    if (!WaitForColour(display, name, x, y, colour)) return 1;
+    std::printf("%.1f\n", MsSince(released));
+    return 0;
+  }
+  if (mode == "launch" && argc >= 8 && std::strcmp(argv[6], "--") == 0) {
     const long colour = std::strtol(argv[5], nullptr, 16);
     const auto start = TClock::now();
     // The program outlives the probe: it must not hold the probe's output open.
@@ -144,13 +180,8 @@ int main(int argc, char** argv) {
     const int failed = posix_spawnp(&pid, argv[7], &actions, nullptr, argv + 7, environ);
     posix_spawn_file_actions_destroy(&actions);
     if (failed) return 2;
-    if (mode == "after") waitpid(pid, nullptr, 0);
     if (!WaitForColour(display, name, x, y, colour)) return 1;
-    const double ms = MsSince(start);
-    if (mode == "launch")
-      std::printf("%.1f %d\n", ms, int(pid));
-    else
-      std::printf("%.1f\n", ms);
+    std::printf("%.1f %d\n", MsSince(start), int(pid));
     return 0;
   }
   std::fprintf(stderr, "FrameProbe: bad arguments\n");

@@ -4,7 +4,6 @@ reference it is compared with in the same run, and the machine it ran on."""
 import json
 import os
 import platform
-import re
 import signal
 import statistics
 import subprocess
@@ -58,24 +57,29 @@ def GoogleBenchmarks():
 
 
 class Display:
-    """A private Xvfb, so the game runs as on a desktop and nothing else draws there."""
+    """A private Xvfb on a free display number, so the game runs as on a desktop and nothing else
+    draws there; at scale 2, a screen twice as large and Qt told to double everything."""
+
+    def __init__(self, scale):
+        self.scale = scale
 
     def __enter__(self):
-        number = 90
-        while os.path.exists(f"/tmp/.X{number}-lock"):
-            number += 1
-        self.name = f":{number}"
-        self.server = subprocess.Popen(["Xvfb", self.name, "-screen", "0", "1280x1024x24",
-                                        "-nolisten", "tcp"], stdout=subprocess.DEVNULL,
-                                       stderr=subprocess.DEVNULL)
-        self.env = dict(os.environ, DISPLAY=self.name, SDL_AUDIODRIVER="dummy")
+        ready, told = os.pipe()
+        size = "1280x1024x24" if self.scale == 1 else "2560x2048x24"
+        self.server = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-screen", "0", size,
+                                        "-nolisten", "tcp"], pass_fds=(told,),
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(told)
+        with os.fdopen(ready) as answer:
+            number = answer.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.env = dict(os.environ, DISPLAY=f":{number}", SDL_AUDIODRIVER="dummy")
         self.env.pop("QT_QPA_PLATFORM", None)
-        for _ in range(100):
-            if subprocess.run(["xdotool", "getmouselocation"], env=self.env,
-                              capture_output=True).returncode == 0:
-                return self
-            time.sleep(0.05)
-        raise RuntimeError("Xvfb did not start")
+        self.env.pop("QT_SCALE_FACTOR", None)
+        if self.scale != 1:
+            self.env["QT_SCALE_FACTOR"] = str(self.scale)
+        return self
 
     def __exit__(self, *error):
         self.server.send_signal(signal.SIGTERM)
@@ -87,6 +91,10 @@ class Display:
         if check and done.returncode != 0:
             raise RuntimeError(f"{args} failed: {done.stderr}")
         return done.stdout.strip()
+
+    def Point(self, point):
+        """A window point in logical pixels, as the X server counts it."""
+        return [str(coordinate * self.scale) for coordinate in point]
 
 
 def Cpu(pid):
@@ -114,101 +122,162 @@ def Stop(pid):
             time.sleep(0.02)
 
 
-def Colour(display, window, x, y):
-    """The colour a window settles on at (x, y), read once it has been up for a while."""
+def Colour(display, window, point):
+    """The colour a window settles on at a point, read once it has been up for a while."""
     for _ in range(100):
-        colour = display.Run(PROBE, "colour", window, str(x), str(y), check=False)
+        colour = display.Run(PROBE, "colour", window, *display.Point(point), check=False)
         if colour:
             return colour
         time.sleep(0.05)
     raise RuntimeError(f"window {window} never showed")
 
 
-def Launch(display, window, x, y, colour, *command):
-    ms, pid = display.Run(PROBE, "launch", window, str(x), str(y), colour, "--", *command).split()
+def Launch(display, window, point, colour, *command):
+    ms, pid = display.Run(PROBE, "launch", window, *display.Point(point), colour, "--",
+                          *command).split()
     return float(ms), int(pid)
 
 
-# Window points that show still artwork once drawn: the splash picture, and the track right of
-# the betting panel.
+def Click(display, target, window, point, colour):
+    """From the release of a real button press on `target` to `window`'s first frame."""
+    return float(display.Run(PROBE, "click", window, *display.Point(point), colour, target,
+                             *display.Point(CLICK_POINT)))
+
+
+# Window points that show still artwork once drawn: the splash picture, the track right of the
+# betting panel, the middle of an empty window; and where the splash or the empty window is
+# clicked. Logical pixels.
 SPLASH_POINT = (172, 124)
 MAIN_POINT = (600, 300)
 EMPTY_POINT = (400, 300)
+CLICK_POINT = (100, 100)
+GO_POINT = (39, 31)
+EMPTY = os.path.join(BENCH, "EmptyWindow")
+FLOOR = os.path.join(BENCH, "LibraryFloor")
+SETTLE_S = 2
 
 
-def ClickSplashAndWait(display, mainColour):
-    splash = display.Run("xdotool", "search", "--name", "^Splash$").split()[0]
-    return float(display.Run(PROBE, "after", "Main", *map(str, MAIN_POINT), mainColour, "--",
-                             "xdotool", "mousemove", "--window", splash, "100", "100", "click",
-                             "1"))
+def Calibrate(display, game):
+    """The colours the first frames show at the watched points."""
+    colours = {}
 
-
-def WholeProgram(display):
-    figures = {}
-    # Calibration: the colours the first frames show at the watched points.
-    pid = int(subprocess.Popen([os.path.join(BENCH, "EmptyWindow")], env=display.env,
-                               stderr=subprocess.DEVNULL).pid)
-    time.sleep(2)
-    emptyColour = Colour(display, "Empty", *EMPTY_POINT)
-    Stop(pid)
-    game = subprocess.Popen([GAME], env=display.env, stderr=subprocess.DEVNULL)
-    time.sleep(2)
-    splashColour = Colour(display, "Splash", *SPLASH_POINT)
-    splash = display.Run("xdotool", "search", "--name", "^Splash$").split()[0]
-    display.Run("xdotool", "mousemove", "--window", splash, "100", "100", "click", "1")
-    time.sleep(2)
-    mainColour = Colour(display, "Main", *MAIN_POINT)
-    Stop(game.pid)
-
-    empty, launch, click, emptyMemory = [], [], [], []
-    for run in range(RUNS):
-        Log(f"== start-up, run {run + 1} of {RUNS}")
-        ms, pid = Launch(display, "Empty", *EMPTY_POINT, emptyColour,
-                         os.path.join(BENCH, "EmptyWindow"))
-        empty.append(ms)
-        time.sleep(1)
-        emptyMemory.append(Status(pid, "VmHWM"))
+    def Settle(command, window, point, clicked=None):
+        """Starts `command`, reads the colour its window settles on, clicks it when a second
+        window is to be read, and ends it."""
+        pid = subprocess.Popen([command], env=display.env, stderr=subprocess.DEVNULL).pid
+        for name, at in [(window, point)] + ([clicked] if clicked else []):
+            if name != window:
+                display.Run("xdotool", "mousemove", "--window",
+                            display.Run("xdotool", "search", "--name", f"^{window}$").split()[0],
+                            *display.Point(CLICK_POINT), "click", "--delay", "0", "1")
+            time.sleep(SETTLE_S)
+            colours[name] = Colour(display, name, at)
         Stop(pid)
-        ms, pid = Launch(display, "Splash", *SPLASH_POINT, splashColour, GAME)
-        launch.append(ms)
-        time.sleep(0.5)
-        click.append(ClickSplashAndWait(display, mainColour))
-        Stop(pid)
-    figures["empty_ms"] = statistics.median(empty)
-    figures["launch_ms"] = statistics.median(launch)
-    figures["click_ms"] = statistics.median(click)
-    figures["empty_hwm_kb"] = statistics.median(emptyMemory)
 
-    Log("== idle and race")
-    _, pid = Launch(display, "Splash", *SPLASH_POINT, splashColour, GAME)
+    Settle(EMPTY, "Empty", EMPTY_POINT, ("Second", EMPTY_POINT))
+    Settle(FLOOR, "Floor", EMPTY_POINT)
+    Settle(game, "Splash", SPLASH_POINT, ("Main", MAIN_POINT))
+    return colours
+
+
+def GameRun(display, game, colours):
+    """Launch to the splash, the click to the game window, then memory once idle: (launch ms,
+    click ms, idle VmRSS kB, pid)."""
+    launch, pid = Launch(display, "Splash", SPLASH_POINT, colours["Splash"], game)
     time.sleep(0.5)
-    ClickSplashAndWait(display, mainColour)
+    click = Click(display, "Splash", "Main", MAIN_POINT, colours["Main"])
     display.Run("xdotool", "mousemove", "5", "5")  # no hint opens over the idle game
-    time.sleep(1)
-    before = Cpu(pid)
-    time.sleep(10)
-    figures["idle_cpu_pct"] = 100 * (Cpu(pid) - before) / 10
-    main = display.Run("xdotool", "search", "--name", "^Main$").split()[0]
-    before = Cpu(pid)
-    start = time.monotonic()
-    display.Run("xdotool", "mousemove", "--window", main, "39", "31", "click", "1", "mousemove",
-                "5", "5")
-    # The race ends when the ninth rank is written at the post.
-    display.Run(PROBE, "yellow", "Main", "770", "82", "60", "9", "40000")
-    seconds = time.monotonic() - start
-    figures["race_s"] = seconds
-    figures["race_cpu_pct"] = 100 * (Cpu(pid) - before) / seconds
-    figures["race_hwm_kb"] = Status(pid, "VmHWM")
-    figures["race_anon_kb"] = Status(pid, "RssAnon")
-    figures["race_file_kb"] = Status(pid, "RssFile")
-    Stop(pid)
+    time.sleep(SETTLE_S)
+    return launch, click, Status(pid, "VmRSS"), pid
 
-    Log("== timer accuracy over 3 races")
-    out = display.Run(os.path.join(BENCH, "TimerAccuracy"), "3")
-    for line in out.splitlines():
-        key, value = line.split()
-        figures["timer." + key] = float(value)
+
+def Race(display, pid):
+    """Clicks Go and returns once the ninth rank is written at the post."""
+    main = display.Run("xdotool", "search", "--name", "^Main$").split()[0]
+    display.Run("xdotool", "mousemove", "--window", main, *display.Point(GO_POINT), "click",
+                "--delay", "0", "1", "mousemove", "5", "5")
+    display.Run(PROBE, "yellow", "Main", *display.Point((770, 82)), str(60 * display.scale),
+                "9", "40000")
+
+
+def Kept(display):
+    """What the game keeps, by KeptMemory, as (bytes, what) at the display's scale."""
+    out = subprocess.run([os.path.join(BENCH, "KeptMemory")], env=display.env, check=True,
+                         capture_output=True, text=True).stdout
+    return [(int(line.split(" ", 1)[0]), line.split(" ", 1)[1]) for line in out.splitlines()]
+
+
+def Scale(scale, earlier):
+    """Every whole-program figure at one scale; the floors, the game and, when given, the
+    earlier build's game run in turns, so that the machine's load falls on them alike."""
+    figures = {"scale": scale}
+    games = {"game": GAME}
+    if earlier:
+        games["earlier"] = earlier
+    with Display(scale) as display:
+        colours = Calibrate(display, GAME)
+        figures["kept"] = Kept(display)
+        series = {key: [] for key in ("empty_launch", "empty_click", "floor_rss", "floor_hwm")}
+        for name in games:
+            for key in ("launch", "click", "idle"):
+                series[f"{name}_{key}"] = []
+        for run in range(RUNS):
+            Log(f"== scale {scale}, run {run + 1} of {RUNS}")
+            ms, pid = Launch(display, "Empty", EMPTY_POINT, colours["Empty"], EMPTY)
+            series["empty_launch"].append(ms)
+            time.sleep(0.5)
+            series["empty_click"].append(
+                Click(display, "Empty", "Second", EMPTY_POINT, colours["Second"]))
+            Stop(pid)
+            _, pid = Launch(display, "Floor", EMPTY_POINT, colours["Floor"], FLOOR)
+            time.sleep(SETTLE_S + 0.5)
+            series["floor_rss"].append(Status(pid, "VmRSS"))
+            series["floor_hwm"].append(Status(pid, "VmHWM"))
+            Stop(pid)
+            # Which build goes first alternates: the one after the floor shares the machine
+            # with the floor's ending.
+            order = list(games.items())
+            for name, game in order if run % 2 == 0 else reversed(order):
+                launch, click, idle, pid = GameRun(display, game, colours)
+                series[f"{name}_launch"].append(launch)
+                series[f"{name}_click"].append(click)
+                series[f"{name}_idle"].append(idle)
+                Stop(pid)
+        for key, values in series.items():
+            figures[key] = statistics.median(values)
+        for name, game in games.items():
+            Log(f"== scale {scale}, a race of {name}")
+            _, _, idle, pid = GameRun(display, game, colours)
+            before = Cpu(pid)
+            time.sleep(10)
+            figures[f"{name}_idle_cpu_pct"] = 100 * (Cpu(pid) - before) / 10
+            before, start = Cpu(pid), time.monotonic()
+            Race(display, pid)
+            seconds = time.monotonic() - start
+            figures[f"{name}_race_s"] = seconds
+            figures[f"{name}_race_cpu_pct"] = 100 * (Cpu(pid) - before) / seconds
+            figures[f"{name}_peak"] = Status(pid, "VmHWM")
+            figures[f"{name}_after_race"] = Status(pid, "VmRSS")
+            figures[f"{name}_anon"] = Status(pid, "RssAnon") + Status(pid, "RssShmem")
+            figures[f"{name}_file"] = Status(pid, "RssFile")
+            Stop(pid)
+        if scale == 1:
+            Log("== timer accuracy over 3 races")
+            out = display.Run(os.path.join(BENCH, "TimerAccuracy"), "3")
+            for line in out.splitlines():
+                key, value = line.split()
+                figures["timer." + key] = float(value)
     return figures
+
+
+def SameLibraries():
+    """Whether the floor needs exactly the libraries the game needs (the loader aside)."""
+    def Needed(path):
+        out = subprocess.run(["readelf", "-d", path], check=True, capture_output=True,
+                             text=True).stdout
+        return {line.split("[", 1)[1].rstrip("]") for line in out.splitlines()
+                if "(NEEDED)" in line and "ld-linux" not in line}
+    return Needed(GAME) == Needed(FLOOR)
 
 
 def Row(rows, figure, measured, reference, ratio, target, met, note=""):
@@ -216,34 +285,61 @@ def Row(rows, figure, measured, reference, ratio, target, met, note=""):
     rows.append(f"| {figure} | {measured} | {reference} | {ratio} | {target} | {mark} {note}|")
 
 
-def Write(machine, micro, whole, seconds):
+def MB(kb):
+    return f"{kb / 1024:.2f} MB"  # MiB, as /proc counts
+
+
+def KeptKb(figures):
+    return sum(size for size, _ in figures["kept"]) / 1024
+
+
+def MemoryRows(rows, f, name="game"):
+    """Idle and race-peak memory of one build at one scale beside the floor and what is kept."""
+    scale = f["scale"]
+    floor, kept = f["floor_rss"], KeptKb(f)
+    idle, peak = f[f"{name}_idle"], f[f"{name}_peak"]
+    Row(rows, f"Idle memory after start-up (VmRSS), scale {scale}", MB(idle),
+        f"floor {MB(floor)} ({idle / floor:.2f}×); floor + kept {MB(floor + kept)}",
+        f"{idle / (floor + kept):.2f}×", "≤ 1.05× floor + kept", idle <= 1.05 * (floor + kept))
+    Row(rows, f"Peak memory, start-up and a race (VmHWM), scale {scale}", MB(peak),
+        f"idle {MB(idle)}; floor {MB(floor)} ({peak / floor:.2f}×); floor + kept "
+        f"{MB(floor + kept)} ({peak / (floor + kept):.2f}×)", f"{peak / idle:.2f}×",
+        "≤ 1.05× idle", peak <= 1.05 * idle)
+
+
+def StartRows(rows, f, name="game"):
+    scale = f["scale"]
+    launch, empty = f[f"{name}_launch"], f["empty_launch"]
+    Row(rows, f"Launch to splash's first frame, scale {scale}", f"{launch:.0f} ms",
+        f"empty Qt window's launch to first frame {empty:.0f} ms", f"{launch / empty:.2f}×",
+        "≤ 1.1×", launch <= 1.1 * empty)
+    click, floor = f[f"{name}_click"], f["empty_click"]
+    Row(rows, f"Splash click (release) to game window's first frame, scale {scale}",
+        f"{click:.0f} ms", f"empty Qt window's click to a second window's first frame "
+        f"{floor:.0f} ms", f"{click / floor:.2f}×", "≤ 1.2×", click <= 1.2 * floor)
+
+
+def Write(machine, micro, scales, earlier, seconds):
     rows = []
-    e = whole["empty_ms"]
-    Row(rows, "Launch to splash on screen", f"{whole['launch_ms']:.0f} ms",
-        f"empty Qt window launch to first frame {e:.0f} ms", f"{whole['launch_ms'] / e:.2f}×",
-        "≤ 1.5×", whole["launch_ms"] / e <= 1.5)
-    Row(rows, "Splash click to main window's first frame", f"{whole['click_ms']:.0f} ms",
-        f"empty Qt window launch to first frame {e:.0f} ms", f"{whole['click_ms'] / e:.2f}×",
-        "≤ 1.5×", whole["click_ms"] / e <= 1.5)
-    Row(rows, "CPU, 10 s idle (gentleman animated)", f"{whole['idle_cpu_pct']:.2f} % of a core",
-        "—", "—", "< 1 %", whole["idle_cpu_pct"] < 1)
-    Row(rows, f"CPU over a whole race ({whole['race_s']:.1f} s, pistol included)",
-        f"{whole['race_cpu_pct']:.2f} % of a core", "—", "—", "< 3 %",
-        whole["race_cpu_pct"] < 3)
-    hwm = whole["race_hwm_kb"] / 1024
-    emptyHwm = whole["empty_hwm_kb"] / 1024
-    Row(rows, "Peak resident memory over a race (VmHWM)", f"{hwm:.1f} MB",
-        f"empty Qt window {emptyHwm:.1f} MB", f"{hwm / emptyHwm:.2f}×", "< 1.5×",
-        hwm / emptyHwm < 1.5, "(see below) ")
+    for f in scales:
+        MemoryRows(rows, f)
+    for f in scales:
+        StartRows(rows, f)
+    one = scales[0]
+    Row(rows, "CPU, 10 s idle (gentleman animated)", f"{one['game_idle_cpu_pct']:.2f} % of a core",
+        "—", "—", "< 1 %", one["game_idle_cpu_pct"] < 1)
+    Row(rows, f"CPU over a whole race ({one['game_race_s']:.1f} s, pistol included)",
+        f"{one['game_race_cpu_pct']:.2f} % of a core", "—", "—", "< 3 %",
+        one["game_race_cpu_pct"] < 3)
     for name, period in (("advance", 80), ("animation", 90)):
-        mean = whole[f"timer.{name}.mean_ms"]
-        within = whole[f"timer.{name}.within5_pct"]
+        mean = one[f"timer.{name}.mean_ms"]
+        within = one[f"timer.{name}.within5_pct"]
         Row(rows, f"{name.capitalize()} timer period, mean "
-            f"({whole[f'timer.{name}.count']:.0f} periods, 3 races)", f"{mean:.2f} ms",
+            f"({one[f'timer.{name}.count']:.0f} periods, 3 races)", f"{mean:.2f} ms",
             f"{period} ms", f"{mean - period:+.2f} ms", "within ±1 ms", abs(mean - period) <= 1)
         Row(rows, f"{name.capitalize()} timer periods within ±5 ms",
-            f"{within:.1f} % (σ {whole[f'timer.{name}.stdev_ms']:.2f} ms, "
-            f"{whole[f'timer.{name}.min_ms']:.1f}–{whole[f'timer.{name}.max_ms']:.1f} ms)",
+            f"{within:.1f} % (σ {one[f'timer.{name}.stdev_ms']:.2f} ms, "
+            f"{one[f'timer.{name}.min_ms']:.1f}–{one[f'timer.{name}.max_ms']:.1f} ms)",
             f"{period} ms", "—", "≥ 95 %", within >= 95)
     anim, adv = micro["AnimationTick"], micro["AdvanceTick"]
     floor = micro["MemcpyOfAnAnimationTick"]
@@ -267,33 +363,61 @@ def Write(machine, micro, whole, seconds):
             f"{reference} {r / unit[0]:.2f} {unit[1]}", f"{m / r:.2f}×", "— (kept in view)",
             True)
     table = "\n".join(rows)
+    kept = "\n".join(
+        f"| {what} | {MB(one_size / 1024)} | {MB(two_size / 1024)} |"
+        for (one_size, what), (two_size, _) in zip(scales[0]["kept"], scales[-1]["kept"]))
+    kept += f"\n| **Total** | **{MB(KeptKb(scales[0]))}** | **{MB(KeptKb(scales[-1]))}** |"
+    breakdown = "\n".join(
+        f"| {f['scale']} | {MB(f['floor_rss'])} (VmHWM {MB(f['floor_hwm'])}) | {MB(f['game_idle'])} | "
+        f"{MB(f['game_peak'])} | {MB(f['game_after_race'])} | {MB(f['game_anon'])} | "
+        f"{MB(f['game_file'])} |" for f in scales)
     text = f"""# Performance
 
 Written by `scripts/bench` on {time.strftime('%Y-%m-%d %H:%M')}; the run took {seconds:.0f} s.
 
-**Machine:** {machine}. The machine is shared with other developers' builds and fuzzers, so
-whole-program CPU and start-up times carry their noise; micro-benchmarks are medians of 5
-repetitions of CPU time.
+**Machine:** {machine}. The machine is shared with other developers' builds, so start-up times
+carry their noise: each is the median of {RUNS} runs, taken in turns with its floor. Memory
+figures hardly move from run to run. Micro-benchmarks are medians of 5 repetitions of CPU time.
 
 | Figure | Measured | Reference, same run | Ratio | Target | Met |
 | --- | --- | --- | --- | --- | --- |
 {table}
 
+## What the game keeps
+
+Each picture and sound the game holds by its own rules until it exits, as `KeptMemory` finds
+them in the game's own objects (scale 2: every picture at twice the size). The scene shares the
+track's pixels until the first race draws on it; the sounds are decoded at their first play.
+
+| What | Scale 1 | Scale 2 |
+| --- | --- | --- |
+{kept}
+
+| Scale | Floor, idle (VmRSS) | Game idle | Game peak (VmHWM) | After the race (VmRSS) | of which anonymous | file-backed |
+| --- | --- | --- | --- | --- | --- | --- |
+{breakdown}
+
+The floor needs the same libraries as the game: {"yes" if SameLibraries() else "**no**"}.
+{Earlier(scales, earlier)}
 ## How each figure is taken
 
-- Whole-program figures run the real `tierce` under a private Xvfb (1280×1024×24), sounds on
-  SDL's `dummy` driver (played in real time, heard nowhere). Start-up times are medians of
-  {RUNS} runs, taken from outside by `FrameProbe`: it starts the program (or runs the click) and
-  polls the screen every millisecond until the window is viewable and shows, at a still point of
-  its artwork, the colour it settles on. The reference is `EmptyWindow`, an empty 800×600
-  `QWidget`, timed the same way. The click is sent by `xdotool`, whose own start (a few ms) is
-  inside the figure.
-- CPU is utime + stime from `/proc/<pid>/stat` (10 ms ticks): over 10 s with the game idle and
-  the pointer off its hints, and from the click on Go until the ninth rank is on screen. The race
-  includes the starter's pistol, which the game waits for.
-- Memory is `VmHWM` from `/proc/<pid>/status` after the race, beside the empty window's after its
-  first frame. After the race: anonymous {whole['race_anon_kb'] / 1024:.1f} MB, file-backed
-  (code and read-only data of the libraries and the program) {whole['race_file_kb'] / 1024:.1f} MB.
+- Whole-program figures run the real `tierce` under a private Xvfb (1280×1024×24; at scale 2,
+  2560×2048×24 with `QT_SCALE_FACTOR=2`), sounds on SDL's `dummy` driver (played in real time,
+  heard nowhere). Times are taken from outside by `FrameProbe`, which polls the screen every
+  millisecond until a window is viewable and shows, at a still point of its artwork, the colour
+  it settles on.
+- Launch: from starting the program. The floor is `EmptyWindow`, an empty 800×600 `QWidget`.
+- Click: `FrameProbe` presses and releases the first button through the XTest extension, as a
+  mouse does, and times from the release (which the splash acts on) to the game window's first
+  frame. The floor is the same click on `EmptyWindow`, which opens a second empty window.
+- Memory: `VmRSS` from `/proc/<pid>/status` {SETTLE_S} s after the splash click with the pointer
+  off the hints (idle), and `VmHWM` after a whole race, the start signal and the crowd sound
+  played (peak, which also covers start-up). The floor is `LibraryFloor`: it needs the same
+  libraries as `tierce` (Qt Widgets, SDL2, libjpeg), opens the SDL audio device and redraws a
+  29×30 box 25 times a second in an 800×600 frameless window; its `VmRSS` {SETTLE_S} s after it
+  shows.
+- CPU is utime + stime from `/proc/<pid>/stat` (10 ms ticks), at scale 1: over 10 s with the game
+  idle, and from the click on Go until the ninth rank is on screen.
 - Timer periods come from `TimerAccuracy`, which runs three races of the real game window on the
   real event loop, under the same Xvfb, with sounds silenced, and time-stamps each call of the
   two timer handlers.
@@ -302,77 +426,51 @@ repetitions of CPU time.
 """
     path = os.path.join(ROOT, "docs", "performance.md")
     # Comparisons measured by hand for a change are kept from the previous report.
-    kept = ""
+    kept_text = ""
     if os.path.exists(path):
         with open(path) as previous:
             old = previous.read()
         if KEPT_SECTION in old:
-            kept = "\n" + old[old.index(KEPT_SECTION):]
+            kept_text = "\n" + old[old.index(KEPT_SECTION):]
     with open(path, "w") as out:
         out.write(text)
-        out.write(Notes(whole))
-        out.write(kept)
+        out.write(kept_text)
 
 
-def Notes(whole):
-    """Why a target is not met here; written only for the targets missed."""
-    notes = []
-    hwm = whole["race_hwm_kb"] / whole["empty_hwm_kb"]
-    if hwm >= 1.5:
-        notes.append(
-            f"- **Memory ({hwm:.2f}× the empty window).** Not reachable by the drawing code. Of "
-            f"the {whole['race_hwm_kb'] / 1024:.1f} MB, {whole['race_file_kb'] / 1024:.1f} MB "
-            "are file-backed pages: libraries the empty window does not load (SDL2 and the "
-            "PulseAudio client it opens, libjpeg), the ICU and HarfBuzz pages touched "
-            "by text, and the program's embedded artwork. The anonymous "
-            f"{whole['race_anon_kb'] / 1024:.1f} MB are mostly pictures the game keeps by "
-            "design, 800×600×4 = 1.9 MB each: the window surface, the scene, the track (shared "
-            "with the background); then the sprite sheet and the 72 frames cut from it (1.3 MB "
-            "each); the crowd sound converted for the device (608 580 samples of 8-bit mono at "
-            "22 050 Hz become 16-bit, 1.2 MB); Qt's font and glyph caches. What would "
-            "lower it, outside the files of this change: drop the sprite sheet once the frames "
-            "are cut (−1.3 MB); stream the crowd sound instead of converting it whole (−1.2 MB). "
-            "Even with both, the file-backed libraries keep the ratio above 1.5×.")
-    if whole["idle_cpu_pct"] >= 1:
-        notes.append("- **Idle CPU.** Counted in 10 ms ticks over 10 s (one tick is 0.1 %) on "
-                     "a shared 2-core machine. The cost is the gentleman: 25 frames a second, "
-                     "each a timer event, a paint of his 29×30 box (which copies the track "
-                     "beneath it from the window's surface, so the window itself is not "
-                     "repainted) and a flush to the X server. All 50 frames differ in the "
-                     "visible box, so none can be skipped; what is left is Qt's own cost per "
-                     "frame, and the figure sits on the target's edge within one tick of "
-                     "noise (0.8–0.9 % in quieter runs).")
-    if whole["race_cpu_pct"] >= 3:
-        notes.append("- **Race CPU.** Disturbed by the shared machine.")
-    for name, period in (("advance", 80), ("animation", 90)):
-        mean = whole[f"timer.{name}.mean_ms"]
-        within = whole[f"timer.{name}.within5_pct"]
-        if abs(mean - period) > 1 or within < 95:
-            notes.append(
-                f"- **{name.capitalize()} timer ({mean:.2f} ms mean, {within:.1f} % within "
-                "±5 ms).** The precise timers fire on the event loop of a process that shares "
-                "2 cores with builds and fuzzers; a late period is followed by a short one "
-                "(Qt keeps the schedule), so the mean holds while the spread shows the load.")
-    if whole["launch_ms"] / whole["empty_ms"] > 1.5 or whole["click_ms"] / whole["empty_ms"] > 1.5:
-        notes.append(
-            "- **Start-up.** Over 1.5× the empty window in this run. The click figure has stayed "
-            "at 104–105 ms in every run of 2026-12-09, on a quiet machine as under load and "
-            "before as after the keyboard, packaging and 2× picture changes, while the two "
-            "windows' first frames take 7–13 ms offscreen: a fixed wait outside the drawing "
-            "(the click's own path through xdotool and the closing splash), not yet found. The "
-            "reference, an empty window's launch, fell to 31–35 ms on a quiet machine.")
-    if not notes:
-        return "\n## Every target is met on this machine\n"
-    return "\n## Targets missed on this machine, and why\n\n" + "\n".join(notes) + "\n"
+def Earlier(scales, earlier):
+    """The same figures of an earlier build of the game, measured in turns with this one."""
+    if not earlier:
+        return ""
+    rows = []
+    for f in scales:
+        MemoryRows(rows, f, "earlier")
+    for f in scales:
+        StartRows(rows, f, "earlier")
+    for f in scales:
+        rows.append(f"| Race, scale {f['scale']} | {f['earlier_race_s']:.1f} s, CPU "
+                    f"{f['earlier_race_cpu_pct']:.2f} %, after it {MB(f['earlier_after_race'])} "
+                    f"| this build: {f['game_race_s']:.1f} s, CPU {f['game_race_cpu_pct']:.2f} %, "
+                    f"after it {MB(f['game_after_race'])} | — | — | — |")
+    table = "\n".join(rows)
+    return f"""
+## The earlier build, same run
+
+`{earlier}`, measured in turns with this build against the same floors (what it keeps is
+counted as this build's).
+
+| Figure | Measured | Reference, same run | Ratio | Target | Met |
+| --- | --- | --- | --- | --- | --- |
+{table}
+"""
 
 
 def main():
     started = time.monotonic()
     machine = Machine()
     micro = GoogleBenchmarks()
-    with Display() as display:
-        whole = WholeProgram(display)
-    Write(machine, micro, whole, time.monotonic() - started)
+    earlier = os.environ.get("TIERCE_EARLIER")
+    scales = [Scale(scale, earlier) for scale in (1, 2)]
+    Write(machine, micro, scales, earlier, time.monotonic() - started)
     with open(os.path.join(ROOT, "docs", "performance.md")) as doc:
         print(doc.read())
 

@@ -24,7 +24,6 @@ void TAnimate::SetResName(const QString& name) {
   movie_.Width /= dense.Ratio;
   movie_.Height /= dense.Ratio;
   for (QImage& frame : movie_.Frames) frame.setDevicePixelRatio(dense.Ratio);
-  keyedFrames_.assign(movie_.Frames.size(), QImage());
   resName_ = name;
   current_ = 0;
   loopsDone_ = 0;
@@ -98,16 +97,15 @@ int TAnimate::Interval() const {
 const QImage& TAnimate::FrameToDraw(int index) {
   const QImage& frame = movie_.Frames[size_t(index)];
   if (!transparent_) return frame;
-  QImage& keyed = keyedFrames_[size_t(index)];
-  if (keyed.isNull()) {
-    keyed = frame.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = frame.pixel(0, 0);
-    for (int y = 0; y < keyed.height(); ++y) {
-      auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-      for (int x = 0; x < keyed.width(); ++x) {
-        if (line[x] == key) line[x] = 0;
-      }
-    }
+  // One frame's keyed pixels, made anew at each paint, rather than a keyed copy of every frame
+  // kept beside the frames.
+  if (keyed_.size() != frame.size()) keyed_ = QImage(frame.size(), QImage::Format_ARGB32);
+  keyed_.setDevicePixelRatio(frame.devicePixelRatio());
+  const QRgb key = frame.pixel(0, 0);
+  for (int y = 0; y < frame.height(); ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
+    auto* into = reinterpret_cast<QRgb*>(keyed_.scanLine(y));
+    for (int x = 0; x < frame.width(); ++x) into[x] = from[x] == key ? 0 : from[x];
   }
-  return keyed;
+  return keyed_;
 }

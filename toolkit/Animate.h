@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
-#include <vector>
 
 #include "toolkit/Avi.h"
 #include "toolkit/Timer.h"
@@ -63,7 +62,8 @@ class TAnimate : public QWidget {
 
   TTimer timer_;
   TAviMovie movie_;
-  std::vector<QImage> keyedFrames_;
+  // The frame being drawn, keyed; see FrameToDraw.
+  QImage keyed_;
   QString resName_;
   int current_ = 0;
   int loopsDone_ = 0;

@@ -9,12 +9,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <future>
 #include <map>
 #include <thread>
 
 #include "toolkit/Resources.h"
-#include "toolkit/Riff.h"
+#include "toolkit/SoundFormat.h"
 #include "toolkit/TerminationSignal.h"
 
 namespace {
@@ -22,14 +23,7 @@ namespace {
 using std::chrono::milliseconds;
 using std::chrono::steady_clock;
 
-// Every wave is converted once to this format; SDL converts it further to the device's.
-constexpr int Frequency = 22050;
-constexpr SDL_AudioFormat Format = AUDIO_S16SYS;
-constexpr Uint8 Channels = 1;
-constexpr size_t BytesPerSecond = Frequency * 2 * Channels;
-// The rates a wave may have.
-constexpr int LowestRate = 4000;
-constexpr int HighestRate = 192000;
+constexpr size_t BytesPerSecond = SoundRate * SoundFrameBytes;
 constexpr Uint32 PollMs = 5;
 // A device that stops taking audio must not hold the game beyond the wave's length plus this.
 constexpr milliseconds WaitMargin{1000};
@@ -65,36 +59,24 @@ class TQuietStderr {
 
 TSoundPlayer* currentPlayer = nullptr;
 
-// Every chunk lies within the bytes present (the last one may lack its pad). The walk covers all
-// the bytes, not the RIFF size: the decoder reads on past a RIFF size that says too little.
-bool ChunksFit(TBytes bytes) {
-  if (bytes.size() < 12 || ReadLe32(bytes, 4) > bytes.size() - 8) return false;
-  // Only a wave reaches the decoder, whatever the resource holds.
-  if (ReadLe32(bytes, 0) != Fourcc("RIFF") || ReadLe32(bytes, 8) != Fourcc("WAVE")) return false;
-  TRiffWalk walk(bytes.subspan(12));
-  while (walk.Next()) continue;
-  // A tail shorter than a chunk header holds no chunk that could overrun.
-  return walk.Fault().Kind != TRiffFault::TKind::ChunkOverrun;
-}
+// The wave the device plays, read by SDL's audio thread straight from the buffer the player
+// keeps; changed only under the device's lock.
+struct TPlaying {
+  const uint8_t* Samples = nullptr;
+  size_t Bytes = 0;
+  size_t Next = 0;
 
-using TStream = std::unique_ptr<SDL_AudioStream, decltype(&SDL_FreeAudioStream)>;
-using TSamples = std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)>;
+  size_t Left() const { return Bytes - Next; }
+};
 
-std::vector<uint8_t> Convert(const SDL_AudioSpec& from, const Uint8* samples, Uint32 length) {
-  // SDL's resampler gets its buffer sizes wrong (negative) for rates far from ours.
-  if (from.freq < LowestRate || from.freq > HighestRate) return {};
-  const TStream stream(
-      SDL_NewAudioStream(from.format, from.channels, from.freq, Format, Channels, Frequency),
-      &SDL_FreeAudioStream);
-  if (!stream) return {};
-  std::vector<uint8_t> converted;
-  if (SDL_AudioStreamPut(stream.get(), samples, int(length)) == 0 &&
-      SDL_AudioStreamFlush(stream.get()) == 0) {
-    converted.resize(size_t(SDL_AudioStreamAvailable(stream.get())));
-    const int got = SDL_AudioStreamGet(stream.get(), converted.data(), int(converted.size()));
-    converted.resize(size_t(std::max(got, 0)));
-  }
-  return converted;
+// SDL's audio thread asks for the next bytes; after the wave, silence.
+void Feed(void* playing, Uint8* stream, int length) {
+  auto& wave = *static_cast<TPlaying*>(playing);
+  const size_t wanted = size_t(length);
+  const size_t taken = std::min(wanted, wave.Left());
+  if (taken > 0) std::memcpy(stream, wave.Samples + wave.Next, taken);
+  wave.Next += taken;
+  std::memset(stream + taken, 0, wanted - taken);
 }
 
 TSoundPlayer& DefaultPlayer() {
@@ -106,9 +88,12 @@ TSoundPlayer& DefaultPlayer() {
 
 struct TSdlSoundPlayer::TState {
   SDL_AudioDeviceID Device = 0;
+  // Owned here while the device is open; the device's thread reads it until the device closes.
+  std::unique_ptr<TPlaying> Playing;
   steady_clock::time_point NextTry;
   milliseconds RetryDelay = FirstRetry;
-  // By lower-case name; an empty wave is one that could not be read, not tried again.
+  // By lower-case name; an empty wave is one that could not be read, not tried again. The device
+  // plays these very bytes: a wave is never changed once kept.
   std::map<QString, std::vector<uint8_t>> Waves;
 
   const std::vector<uint8_t>& Wave(const QString& name) {
@@ -140,16 +125,20 @@ struct TSdlSoundPlayer::TState {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     TQuietStderr quiet;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    auto playing = std::make_unique<TPlaying>();
     SDL_AudioSpec wanted = {};
-    wanted.freq = Frequency;
-    wanted.format = Format;
-    wanted.channels = Channels;
+    wanted.freq = SoundRate;
+    wanted.format = SoundFormat;
+    wanted.channels = SoundChannels;
     wanted.samples = 1024;
+    wanted.callback = Feed;
+    wanted.userdata = playing.get();
     Device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (Device == 0) {
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
       return false;
     }
+    Playing = std::move(playing);
     SDL_PauseAudioDevice(Device, 0);
     return true;
   }
@@ -160,6 +149,21 @@ struct TSdlSoundPlayer::TState {
     SDL_CloseAudioDevice(Device);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     Device = 0;
+    Playing.reset();
+  }
+
+  // What the device plays from now on: `wave`, or silence.
+  void Start(const std::vector<uint8_t>* wave) {
+    SDL_LockAudioDevice(Device);
+    *Playing = wave ? TPlaying{wave->data(), wave->size(), 0} : TPlaying{};
+    SDL_UnlockAudioDevice(Device);
+  }
+
+  size_t Left() {
+    SDL_LockAudioDevice(Device);
+    const size_t left = Playing->Left();
+    SDL_UnlockAudioDevice(Device);
+    return left;
   }
 
   // Ends with the wave, at once when the device is lost or the process is asked to end, and
@@ -167,14 +171,14 @@ struct TSdlSoundPlayer::TState {
   bool WaitForEnd(size_t bytes) {
     const auto deadline =
         steady_clock::now() + milliseconds(bytes * 1000 / BytesPerSecond) + WaitMargin;
-    while (SDL_GetQueuedAudioSize(Device) > 0) {
+    while (Left() > 0) {
       if (Lost()) {
         Close();
         return false;
       }
       if (TerminationRequested()) return false;
       if (steady_clock::now() > deadline) {
-        SDL_ClearQueuedAudio(Device);
+        Start(nullptr);
         return false;
       }
       SDL_Delay(PollMs);
@@ -187,13 +191,18 @@ TSdlSoundPlayer::TSdlSoundPlayer() : state_(std::make_unique<TState>()) {}
 
 TSdlSoundPlayer::~TSdlSoundPlayer() {
   if (state_->Device == 0) return;
+  // The kept waves go with the player, so the device plays nothing more of them.
+  state_->Start(nullptr);
   // Closing joins SDL's audio thread, which may be stuck on a sound server that hangs. It gets a
-  // moment on a thread of its own; past that, the end of the process drops the connection.
+  // moment on a thread of its own, which keeps what that thread reads; past that, the end of the
+  // process drops the connection.
   std::promise<void> closed;
   const std::future<void> done = closed.get_future();
-  std::thread([device = state_->Device, closed = std::move(closed)]() mutable {
+  std::thread([device = state_->Device, playing = std::move(state_->Playing),
+               closed = std::move(closed)]() mutable {
     SDL_CloseAudioDevice(device);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    playing.reset();
     closed.set_value();
   }).detach();
   done.wait_for(CloseWait);
@@ -202,27 +211,15 @@ TSdlSoundPlayer::~TSdlSoundPlayer() {
 bool TSdlSoundPlayer::Play(const QString& name, uint32_t flags) {
   TState& state = *state_;
   if (name.isEmpty()) {
-    if (state.Device != 0) SDL_ClearQueuedAudio(state.Device);
+    if (state.Device != 0) state.Start(nullptr);
     return true;
   }
   // A missing wave is known without opening the device; without a device nothing is decoded.
   if (!Resources::Exists(name) || !state.Open()) return false;
   const std::vector<uint8_t>& wave = state.Wave(name);
   if (wave.empty()) return false;
-  SDL_ClearQueuedAudio(state.Device);
-  if (SDL_QueueAudio(state.Device, wave.data(), Uint32(wave.size())) != 0) return false;
+  state.Start(&wave);
   return (flags & SND_ASYNC) || state.WaitForEnd(wave.size());
-}
-
-std::vector<uint8_t> DecodeWave(const QByteArray& bytes) {
-  if (!ChunksFit(AsBytes(bytes))) return {};
-  SDL_RWops* stream = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
-  SDL_AudioSpec format;
-  Uint8* samples = nullptr;
-  Uint32 length = 0;
-  if (!stream || !SDL_LoadWAV_RW(stream, 1, &format, &samples, &length)) return {};
-  const TSamples owned(samples, &SDL_FreeWAV);
-  return Convert(format, owned.get(), length);
 }
 
 bool PlaySound(const QString& name, uint32_t flags) {

@@ -16,9 +16,10 @@ constexpr uint32_t SND_RESOURCE = 0x40004;
 // empty name stops the sound that is playing. False when nothing could be played; never throws.
 bool PlaySound(const QString& name, uint32_t flags);
 
-// Decodes a wave held in memory into the samples the SDL player queues (22050 Hz, 16-bit, mono);
-// empty when the bytes are not a wave it can play. A wave whose chunks claim more bytes than it
-// holds is refused before the decoder, which would reserve what they claim.
+// Decodes a wave held in memory (integer PCM of 8, 16 or 32 bits, or 32-bit floats) into the
+// samples the SDL player plays (22050 Hz, 16-bit, mono), allocating only the result; empty when
+// the bytes are not a wave it can play. A wave whose chunks claim more bytes than it holds is
+// refused.
 std::vector<uint8_t> DecodeWave(const QByteArray& bytes);
 
 // How the sound server lists the program's sound: under the application's name and icon name
@@ -39,7 +40,8 @@ void SetSoundPlayer(TSoundPlayer* player);
 // Plays through an SDL audio device, opened at the first play. A device that is lost (the sound
 // server went away) is closed and opened again at the next play; a device that cannot be opened
 // is tried again at a later play, after a delay that doubles at every failure, so that a machine
-// without sound pays SDL's probing rarely. Waves are decoded once and kept.
+// without sound pays SDL's probing rarely. Waves are decoded once and kept, and the device reads
+// them from there as it plays.
 class TSdlSoundPlayer : public TSoundPlayer {
  public:
   TSdlSoundPlayer();

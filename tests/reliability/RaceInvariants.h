@@ -86,15 +86,22 @@ inline long ResidentKilobytes() {
 }
 
 // AddressSanitizer keeps freed memory in quarantine, so resident memory grows without a leak;
-// under it LeakSanitizer does the checking instead.
+// under it the memory in use is what its allocator holds for the program.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr bool kUnderAddressSanitizer = true;
+#define TIERCE_ADDRESS_SANITIZER 1
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-constexpr bool kUnderAddressSanitizer = true;
-#else
-constexpr bool kUnderAddressSanitizer = false;
+#define TIERCE_ADDRESS_SANITIZER 1
 #endif
+#endif
+
+#ifdef TIERCE_ADDRESS_SANITIZER
+#include <sanitizer/allocator_interface.h>
+inline long InUseKilobytes() {
+  return long(__sanitizer_get_current_allocated_bytes() / 1024);
+}
 #else
-constexpr bool kUnderAddressSanitizer = false;
+inline long InUseKilobytes() {
+  return ResidentKilobytes();
+}
 #endif

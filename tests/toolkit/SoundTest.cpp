@@ -15,6 +15,7 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/RecordingSoundPlayer.h"
 #include "toolkit/Application.h"
+#include "toolkit/Resources.h"
 #include "toolkit/TerminationSignal.h"
 
 // The test waves: HIGH holds 1.5 s of a constant high level at 22050 Hz, LOW 2.3 s of a
@@ -93,6 +94,24 @@ TEST_F(SdlSound, WaitingPlayReturnsWhenTheWaveHasEnded) {
   const auto low =
       std::count_if(samples.begin(), samples.end(), [](int16_t s) { return s < -8000; });
   EXPECT_GT(low, 2.0 * 22050);
+}
+
+TEST_F(SdlSound, TheDevicePlaysTheKeptWaveSampleForSampleAndNothingIsKeptBeyondIt) {
+  // Resampled from 11127 Hz: 2.3 s at 22050 Hz less what SDL's resampler leaves out at the end,
+  // in a buffer hardly larger than the samples.
+  const std::vector<uint8_t> kept = DecodeWave(Resources::Load("Low"));
+  EXPECT_NEAR(double(kept.size()) / 2 / 22050, 2.28, 0.03);
+  EXPECT_LE(kept.capacity() - kept.size(), kept.size() / 20);
+  std::vector<int16_t> wave(kept.size() / 2);
+  std::memcpy(wave.data(), kept.data(), wave.size() * 2);
+  ASSERT_TRUE(player_->Play("Low", SND_RESOURCE));
+  // Whole and in order, once, between silences: no sample lost, repeated or converted again.
+  const std::vector<int16_t> samples = Written();
+  const auto start = std::search(samples.begin(), samples.end(), wave.begin(), wave.end());
+  ASSERT_NE(start, samples.end());
+  EXPECT_TRUE(std::all_of(samples.begin(), start, [](int16_t s) { return s == 0; }));
+  EXPECT_TRUE(
+      std::all_of(start + ptrdiff_t(wave.size()), samples.end(), [](int16_t s) { return s == 0; }));
 }
 
 TEST_F(SdlSound, ALostDeviceEndsTheWaitAtOnceAndTheNextSoundOpensItAgain) {

@@ -1,0 +1,68 @@
+// The floor for memory: what any program on the game's libraries pays before it holds a picture
+// or a sound of its own. It links what tierce links (Qt Widgets, SDL2, libjpeg), opens the SDL
+// audio device as the game does for its first sound, and shows an 800x600 frameless window in
+// which a 29x30 box is drawn anew 25 times a second, as the gentleman's is.
+#include <SDL.h>
+
+#include <QApplication>
+#include <QColor>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+// clang-format off
+#include <jpeglib.h>
+// clang-format on
+
+namespace {
+
+class TBox : public QWidget {
+ public:
+  using QWidget::QWidget;
+  int Frame = 0;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter(this).fillRect(rect(), QColor::fromHsv(Frame * 7 % 360, 200, 200));
+  }
+};
+
+// The device the game opens: 22050 Hz, 16-bit mono, fed silence.
+SDL_AudioDeviceID OpenAudio() {
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
+  SDL_AudioSpec wanted = {};
+  wanted.freq = 22050;
+  wanted.format = AUDIO_S16SYS;
+  wanted.channels = 1;
+  wanted.samples = 1024;
+  wanted.callback = [](void*, Uint8* stream, int length) { SDL_memset(stream, 0, size_t(length)); };
+  const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+  if (device != 0) SDL_PauseAudioDevice(device, 0);
+  return device;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication qt(argc, argv);
+  // libjpeg is linked and set up as the game's decoder would, without a picture to decode.
+  jpeg_error_mgr errors;
+  jpeg_std_error(&errors);
+  if (OpenAudio() == 0) std::fprintf(stderr, "LibraryFloor: no audio device\n");
+  QWidget window;
+  window.setWindowFlags(Qt::FramelessWindowHint);
+  window.setWindowTitle(QStringLiteral("Floor"));
+  window.setFixedSize(800, 600);
+  TBox box(&window);
+  box.setGeometry(749, 16, 29, 30);
+  QTimer timer;
+  timer.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&timer, &QTimer::timeout, [&box] {
+    ++box.Frame;
+    box.update();
+  });
+  timer.start(40);
+  window.show();
+  return qt.exec();
+}
