@@ -99,10 +99,10 @@ def label(tree, what, player):
     return re.sub(r"\D", "", found[0][len(prefix):])
 
 
-def keys(desktop, *names):
+def keys(desktop, *names, delay=120):
     """Keys paced by xdotool: the accessibility bridge holds each key until the screen reader's
     registry has seen it, and xdotool's default pace outruns it."""
-    desktop.run("xdotool", "key", "--delay", "120", *names)
+    desktop.run("xdotool", "key", "--delay", str(delay), *names)
 
 
 def menu_window(desktop):

@@ -9,15 +9,9 @@ import re
 
 import screen_reader
 from desktop import Desktop, check, scenario, wait_until
-from keyboard_screen_reader import score_bet
+from keyboard_screen_reader import keys, score_bet
 
 HINT = "Vous devez choisir trois chevaux différents"
-
-
-def keys(desktop, *names, delay=120):
-    """Keys paced by xdotool: the accessibility bridge holds each key until the screen
-    reader's registry has seen it, and xdotool's default pace outruns it."""
-    desktop.run("xdotool", "key", "--delay", str(delay), *names)
 
 
 def horses(phrases):
@@ -73,8 +67,8 @@ def main():
         keys(desktop, "Return")
         heard = orca.wait_for(r"Paris validés\. Joueur 1 : cheval 7, cheval 8, cheval 9 ; "
                               r"joueur 2 : cheval 7, cheval 8, cheval 6\.")
-        heard += orca.wait_for(r"^Pistolet de départ") if not any(
-            p.startswith("Pistolet de départ") for p in heard) else []
+        if not any(p.startswith("Pistolet de départ") for p in heard):
+            orca.wait_for(r"^Pistolet de départ")
         # The totals and the bets, from the Tab key.
         for label in (r"Points du joueur 1 : 0", r"Pari du joueur 1 : 7, 8, 9",
                       r"Points du joueur 2 : 0", r"Pari du joueur 2 : 7, 8, 6"):
