@@ -70,10 +70,7 @@ void TMain::NameControls() {
 
 QString TMain::Bet(int row) const {
   QStringList horses;
-  for (int col = 1; col <= 3; ++col) {
-    const QString horse = StringGrid1->Cell(col, row);
-    if (!horse.isEmpty()) horses << Horse(horse);
-  }
+  for (QChar horse : PlayerBet(row)) horses << Horse(horse);
   return horses.join(QStringLiteral(", "));
 }
 
