@@ -93,7 +93,12 @@ void TStringGrid::SetCell(int col, int row, const QString& text) {
     canvas_.FillRect(rect);
     NotifyCell(col, row, QAccessible::NameChanged);
   }
-  if (!OnDrawCell) return;
+  DrawCell(col, row);
+}
+
+void TStringGrid::DrawCell(int col, int row) {
+  if (!Contains(col, row) || !OnDrawCell) return;
+  const TRect rect = CellRect(col, row);
   // The painter works on this cell only; its brush starts as the grid's background.
   canvas_.SetClip(QRegion(rect.ToQRect()));
   canvas_.Brush = TBrush{GridColor, TBrushStyle::Solid};
