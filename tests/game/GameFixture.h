@@ -18,7 +18,7 @@ inline int RunTicks(TMain& main, int advanceTicks, const std::function<void()>& 
   int advance = 0;
   int nextAdvance = 80;
   int nextAnimation = 90;
-  while (!main.Go->isEnabled() && advance < advanceTicks) {
+  while (main.Game.Racing() && advance < advanceTicks) {
     if (nextAdvance <= nextAnimation) {
       main.TimerAvancerTimer();
       ++advance;
@@ -47,7 +47,7 @@ class GameTest : public ::testing::Test {
   // Runs the race to its end, or fails at 2,000 advance ticks. Returns the advance ticks.
   int FinishRace(const std::function<void()>& afterTick = {}) {
     const int advance = RunTicks(*main, 2001, afterTick);
-    EXPECT_TRUE(main->Go->isEnabled()) << "the race never ends";
+    EXPECT_FALSE(main->Game.Racing()) << "the race never ends";
     return advance;
   }
 
