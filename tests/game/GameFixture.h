@@ -11,21 +11,24 @@
 #include "toolkit/ComboBox.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/StringGrid.h"
+#include "toolkit/Timer.h"
 
-// Drives the two timers in the order of their 80 and 90 ms periods until the race ends or
-// `advanceTicks` advance ticks have run, calling `afterTick` after each. Returns advance ticks.
+// Drives the two timers in the order of their periods, as the race set them, until the race ends
+// or `advanceTicks` advance ticks have run, calling `afterTick` after each. Returns advance ticks.
 inline int RunTicks(TMain& main, int advanceTicks, const std::function<void()>& afterTick = {}) {
+  const int advancePeriod = main.TimerAvancer->Interval();
+  const int animationPeriod = main.TimerMouvement->Interval();
   int advance = 0;
-  int nextAdvance = 80;
-  int nextAnimation = 90;
+  int nextAdvance = advancePeriod;
+  int nextAnimation = animationPeriod;
   while (main.Game.Racing() && advance < advanceTicks) {
     if (nextAdvance <= nextAnimation) {
       main.TimerAvancerTimer();
       ++advance;
-      nextAdvance += 80;
+      nextAdvance += advancePeriod;
     } else {
       main.TimerMouvementTimer();
-      nextAnimation += 90;
+      nextAnimation += animationPeriod;
     }
     if (afterTick) afterTick();
   }
