@@ -8,7 +8,9 @@ TGame::TGame(bool soundsOn) : soundsOn_(soundsOn) {
   validatedBets_[2] = QStringLiteral("456");
 }
 
+// A race runs to its end: nothing restarts the game or changes the bets meanwhile.
 void TGame::NewGame() {
+  if (racing_) return;
   score_[1] = 0;
   score_[2] = 0;
   emit ScoresChanged();
@@ -22,10 +24,12 @@ void TGame::NewGame() {
 }
 
 void TGame::ChangeBets() {
+  if (racing_) return;
   SetBetsOpen(true);
 }
 
 bool TGame::SetBet(int player, const TBet& choices) {
+  if (racing_) return false;
   const auto& [first, second, third] = choices;
   if (first == second || second == third || first == third) return false;
   bets_[player] = choices;
@@ -39,8 +43,12 @@ QString TGame::PlayerBet(int player) const {
 }
 
 void TGame::ValidateBets() {
-  for (int player : {1, 2}) validatedBets_[player] = PlayerBet(player);
-  emit BetsValidated();
+  bool changed = false;
+  for (int player : {1, 2}) {
+    changed |= validatedBets_[player] != PlayerBet(player);
+    validatedBets_[player] = PlayerBet(player);
+  }
+  if (changed) emit BetsValidated();
   SetBetsOpen(false);
 }
 
@@ -93,11 +101,13 @@ void TGame::FlipSoundSwitch() {
 }
 
 void TGame::SetBetsOpen(bool open) {
+  if (open == betsOpen_) return;
   betsOpen_ = open;
   emit BetsOpenChanged(open);
 }
 
 void TGame::SetRacing(bool racing) {
+  if (racing == racing_) return;
   racing_ = racing;
   emit RacingChanged(racing);
 }

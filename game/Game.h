@@ -30,11 +30,12 @@ class TGame : public QObject {
  public:
   explicit TGame(bool soundsOn);
 
-  // Scores back to 0, the bets back to 1-2-3 and 4-5-6, the betting open.
+  // Scores back to 0, the bets back to 1-2-3 and 4-5-6, the betting open. Not while racing.
   void NewGame();
-  // Opens the betting again, the bets as they are.
+  // Opens the betting again, the bets as they are. Not while racing.
   void ChangeBets();
-  // Takes the three choices as the player's bet, unless two of them are equal; says which.
+  // Takes the three choices as the player's bet, unless two of them are equal or a race runs;
+  // says which.
   bool SetBet(int player, const TBet& choices);
   // The bets as they stand become the ones shown and raced; the betting closes.
   void ValidateBets();

@@ -221,6 +221,12 @@ TEST(Game, BettingOpensAndClosesWithTheCommandsAndTheRace) {
   EXPECT_FALSE(game.BetsOpen());
   EXPECT_EQ(game.ValidatedBet(1), "987") << "the start validates the bets as they stand";
   EXPECT_TRUE(game.Racing());
+  // The race is run with the bets it started with.
+  EXPECT_FALSE(game.SetBet(1, {"1", "2", "3"}));
+  game.ChangeBets();
+  game.NewGame();
+  EXPECT_FALSE(game.BetsOpen());
+  EXPECT_EQ(game.PlayerBet(1), "987");
   EXPECT_EQ(game.NextRank(), 1);
   EXPECT_EQ(game.AnimFrame(), 1);
   for (int h = 1; h <= HorseCount; ++h) {
