@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QRegion>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -119,10 +120,12 @@ class TCloudHintWindow : public THintWindow {
 
   // The rectangle is ignored: the cloud places itself at the cursor.
   void ActivateHint(const TRect& rect, const QString& text) override;
-  // Measures the lines of `text` in the window's font (W and H from 0) when `draw` is false;
-  // draws them on `canvas` inside `r` as a W x H block when it is true.
-  void LayoutLines(TCanvas* canvas, const QString& text, const TRect& r, int32_t& h, int32_t& w,
-                   TAlignment alignment, bool draw) const;
+  // The block the lines of `text` make in the window's font: the widest line by their heights.
+  QSize MeasureLines(const QString& text) const;
+  // Draws the lines of `text` on `canvas` as a `block`-sized block centred in `r`, each line
+  // aligned within the block.
+  void DrawLines(TCanvas& canvas, const QString& text, const TRect& r, QSize block,
+                 TAlignment alignment) const;
   // The colour, brush, tiles, icon and text; nothing without a component.
   bool Paint(TCanvas& canvas) override;
 
@@ -151,6 +154,9 @@ class TCloudHintWindow : public THintWindow {
 
  private:
   // The steps of an activation, in their order.
+  // Calls visit(line, extent, top) for each line of `text` in the window's font.
+  template <class Visit>
+  void ForEachLine(const QString& text, Visit visit) const;
   bool LocateAndNotify();
   TFont TextFont() const;
   void Measure();

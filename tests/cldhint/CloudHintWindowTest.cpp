@@ -79,7 +79,7 @@ TEST_F(CloudHintWindow, FindsTheFirstComponentOfTheMainWindowOnly) {
   EXPECT_EQ(RandSeed, Seed);
 }
 
-TEST_F(CloudHintWindow, LayoutLinesSplitsAtRunsOfControlCharacters) {
+TEST_F(CloudHintWindow, MeasureLinesSplitsAtRunsOfControlCharacters) {
   const int lh = LineHeight();
   struct Case {
     const char* name;
@@ -97,11 +97,7 @@ TEST_F(CloudHintWindow, LayoutLinesSplitsAtRunsOfControlCharacters) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    int32_t w = 99;
-    int32_t h = 99;
-    window.LayoutLines(nullptr, c.text, {}, h, w, taLeftJustify, false);
-    EXPECT_EQ(w, c.w);
-    EXPECT_EQ(h, c.h);
+    EXPECT_EQ(window.MeasureLines(c.text), QSize(c.w, c.h));
   }
 }
 
@@ -121,11 +117,11 @@ std::pair<int, int> InkColumns(const QImage& image, int top, int bottom) {
   return {first, last};
 }
 
-TEST_F(CloudHintWindow, LayoutLinesAlignsEachLineInTheCentredBlock) {
+TEST_F(CloudHintWindow, DrawLinesAlignsEachLineInTheCentredBlock) {
   const QString text = "WWWW\nii";
-  int32_t w = 0;
-  int32_t h = 0;
-  window.LayoutLines(nullptr, text, {}, h, w, taLeftJustify, false);
+  const QSize block = window.MeasureLines(text);
+  const int w = block.width();
+  const int h = block.height();
   const int lh = LineHeight();
   const int narrow = TextWidth("ii");
   const TRect r{10, 5, 110, 65};
@@ -145,9 +141,7 @@ TEST_F(CloudHintWindow, LayoutLinesAlignsEachLineInTheCentredBlock) {
     TCanvas canvas(image);
     canvas.Font = TFont();
     canvas.Brush.Style = TBrushStyle::Clear;
-    int32_t hh = h;
-    int32_t ww = w;
-    window.LayoutLines(&canvas, text, r, hh, ww, c.alignment, true);
+    window.DrawLines(canvas, text, r, block, c.alignment);
     // The first line fills the block, so its ink lies within it.
     const auto top = InkColumns(image, blockTop, blockTop + lh);
     EXPECT_GE(top.first, blockLeft);
