@@ -217,7 +217,6 @@ QRegion TCloudHintWindow::BuildClubs() {
   return cloud;
 }
 
-// The point `s` pixels along the block's outline, clockwise from its top-left corner.
 QPoint TCloudHintWindow::OutlinePoint(int32_t s, int32_t tw, int32_t th) {
   if (s <= tw) return {s, 0};
   const int32_t u = s - tw;

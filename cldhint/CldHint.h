@@ -129,6 +129,10 @@ class TCloudHintWindow : public THintWindow {
   // The colour, brush, tiles, icon and text; nothing without a component.
   bool Paint(TCanvas& canvas) override;
 
+  // The point `s` pixels along the outline of a `tw` x `th` block, clockwise from its top-left
+  // corner: where the clubs are centred.
+  static QPoint OutlinePoint(int32_t s, int32_t tw, int32_t th);
+
   // Where the platform's answers come from; tests put the cursor where they need it.
   virtual QPoint CursorPosition() const;
   // The screen the cloud must stay on, in the cursor's coordinates: the one holding the cursor,
@@ -162,7 +166,6 @@ class TCloudHintWindow : public THintWindow {
   void Measure();
   void BlockToWrap();
   QRegion BuildClubs();
-  static QPoint OutlinePoint(int32_t s, int32_t tw, int32_t th);
   void Place();
   void AddSmoke(QRegion& cloud);
 
