@@ -9,11 +9,6 @@ namespace {
 
 class BettingPanel : public GameTest {
  protected:
-  void Choose(int k1, int k2, int k3) {
-    const int picks[] = {k1, k2, k3};
-    TComboBox* boxes[] = {main->Choix1, main->Choix2, main->Choix3};
-    for (int i = 0; i < 3; ++i) boxes[i]->setCurrentIndex(picks[i] - 1);
-  }
   // A press in the middle of a cell of the grid.
   void Press(int col, int row, Qt::MouseButton button = Qt::LeftButton) {
     const TRect cell = main->StringGrid1->CellRect(col, row);

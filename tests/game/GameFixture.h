@@ -47,6 +47,18 @@ class GameTest : public ::testing::Test {
     SetSoundPlayer(nullptr);
   }
 
+  // Chooses horses k1, k2 and k3 in the three drop-downs, as a player does.
+  void Choose(int k1, int k2, int k3) {
+    const int picks[] = {k1, k2, k3};
+    TComboBox* boxes[] = {main->Choix1, main->Choix2, main->Choix3};
+    for (int i = 0; i < 3; ++i) boxes[i]->setCurrentIndex(picks[i] - 1);
+  }
+  // Chooses three horses and presses the portrait of grid row `row`.
+  void PlaceBet(int row, int k1, int k2, int k3) {
+    Choose(k1, k2, k3);
+    main->PressGridCell(0, row);
+  }
+
   // Runs the race to its end, or fails at 2,000 advance ticks. Returns the advance ticks.
   int FinishRace(const std::function<void()>& afterTick = {}) {
     const int advance = RunTicks(*main, 2001, afterTick);

@@ -163,10 +163,7 @@ TEST_F(MainWindow, TheCheckMarkShowsTheSoundSwitchThatEachClickFlips) {
 }
 
 TEST_F(MainWindow, NewGameShowsTheResetScoresGridAndPanelButNotTheBetLabels) {
-  main->Choix1->setCurrentIndex(8);
-  main->Choix2->setCurrentIndex(7);
-  main->Choix3->setCurrentIndex(6);
-  main->PressGridCell(0, 0);
+  PlaceBet(0, 9, 8, 7);
   main->ValiderSelectionClick();
   ASSERT_EQ(main->LabelCh1->text(), "987");
   main->LabelPointJoueur1->setText("12");
@@ -182,10 +179,7 @@ TEST_F(MainWindow, NewGameShowsTheResetScoresGridAndPanelButNotTheBetLabels) {
 }
 
 TEST_F(MainWindow, ChangeTheBetsOnlyShowsThePanel) {
-  main->Choix1->setCurrentIndex(8);
-  main->Choix2->setCurrentIndex(7);
-  main->Choix3->setCurrentIndex(6);
-  main->PressGridCell(0, 1);
+  PlaceBet(1, 9, 8, 7);
   main->ValiderSelectionClick();
   main->Modifierlescheveaux1->trigger();
   EXPECT_TRUE(main->PanelPropos->isVisibleTo(main.get()));

@@ -22,10 +22,7 @@ class Race : public GameTest {
 }  // namespace
 
 TEST_F(Race, StartValidatesDisablesTheCommandsAndStartsBothTimers) {
-  main->Choix1->setCurrentIndex(6);
-  main->Choix2->setCurrentIndex(1);
-  main->Choix3->setCurrentIndex(2);
-  main->PressGridCell(0, 0);
+  PlaceBet(0, 7, 2, 3);
   main->GoClick();
   EXPECT_EQ(main->LabelCh1->text(), "723");
   EXPECT_EQ(main->LabelCh2->text(), "456");
@@ -47,10 +44,7 @@ TEST_F(Race, StartValidatesDisablesTheCommandsAndStartsBothTimers) {
 
 TEST_F(Race, EndsWithTheTimersStoppedTheCommandsBackAndTheScoresShown) {
   RandSeed = 28;  // arrives 8, 1, 9
-  main->Choix1->setCurrentIndex(0);
-  main->Choix2->setCurrentIndex(7);
-  main->Choix3->setCurrentIndex(8);
-  main->PressGridCell(0, 1);
+  PlaceBet(1, 1, 8, 9);
   main->GoClick();
   FinishRace();
   EXPECT_FALSE(main->TimerMouvement->Active());
@@ -167,9 +161,7 @@ TEST_F(Race, TheStartSignalPlaysOverTheFreshTrack) {
 }
 
 TEST_F(Race, GoWhileThePanelIsShownValidatesTheGridAsItStands) {
-  main->Choix1->setCurrentIndex(8);
-  main->Choix2->setCurrentIndex(7);
-  main->Choix3->setCurrentIndex(6);  // chosen but never assigned to a player
+  Choose(9, 8, 7);  // chosen but never assigned to a player
   main->GoClick();
   EXPECT_EQ(main->LabelCh1->text(), "123");
   EXPECT_EQ(main->LabelCh2->text(), "456");
