@@ -4,6 +4,8 @@
 #include "game/UGaloppo.h"
 #include "toolkit/Application.h"
 
+TMain* Main = nullptr;
+
 int RunEntry(TApplication& application) {
   application.Initialize();
   bool created = false;

@@ -32,16 +32,16 @@ int main(int argc, char** argv) {
   const auto main = std::make_unique<TMain>();
   main->show();
   QApplication::processEvents();
-  Print(BackgroundBitmap.Image().sizeInBytes(), "track (the background, one picture)");
-  Print(SceneBitmap.Image().sizeInBytes(), "scene");
+  Print(main->BackgroundBitmap.Image().sizeInBytes(), "track (the background, one picture)");
+  Print(main->SceneBitmap.Image().sizeInBytes(), "scene");
   Print(main->Surface().sizeInBytes(), "window surface");
-  Print(SpriteSheet.Image().sizeInBytes(), "sprite sheet");
+  Print(main->SpriteSheet.Image().sizeInBytes(), "sprite sheet");
   qsizetype frames = 0;
-  for (const auto& horse : HorseFrames) {
+  for (const auto& horse : main->HorseFrames) {
     for (const TBitmap& frame : horse) frames += frame.Image().sizeInBytes();
   }
   Print(frames, "72 horse frames");
-  Print(PortraitSheet.Image().sizeInBytes(), "portraits");
+  Print(main->PortraitSheet.Image().sizeInBytes(), "portraits");
   Print(main->Image1->Picture.Image().sizeInBytes(), "betting panel");
   Print(splash->Image1->Picture.Image().sizeInBytes(), "splash");
   qsizetype animation = 0;

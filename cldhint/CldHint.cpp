@@ -92,12 +92,8 @@ QRect TCloudHintWindow::ScreenArea(const QPoint& cursor) const {
   return screen ? screen->geometry() : QRect();
 }
 
-void TCloudHintWindow::LayoutLines(TCanvas* canvas, const QString& text, const TRect& r, int32_t& h,
-                                   int32_t& w, TAlignment alignment, bool draw) const {
-  if (!draw) {
-    w = 0;
-    h = 0;
-  }
+template <class Visit>
+void TCloudHintWindow::ForEachLine(const QString& text, Visit visit) const {
   TBitmap scratch(1, 1);
   TCanvas measure(scratch);
   measure.Font.Assign(Font);
@@ -112,17 +108,30 @@ void TCloudHintWindow::LayoutLines(TCanvas* canvas, const QString& text, const T
     i = end;
     while (i < text.size() && isControl(i)) ++i;
     const QSize extent = measure.TextExtent(line);
-    if (extent.width() > w) w = extent.width();
-    if (draw && canvas) {
-      int32_t a = 0;
-      if (alignment == taRightJustify) a = w - extent.width();
-      if (alignment == taCenter) a = (w - extent.width()) / 2;
-      canvas->TextOut(r.Left + (r.Right - r.Left - w) / 2 + a,
-                      r.Top + (r.Bottom - r.Top - h) / 2 + y, line);
-    }
+    visit(line, extent, y);
     y += extent.height();
-    if (y > h) h = y;
   }
+}
+
+QSize TCloudHintWindow::MeasureLines(const QString& text) const {
+  QSize block(0, 0);
+  ForEachLine(text, [&block](const QString&, QSize extent, int32_t top) {
+    block = block.expandedTo({extent.width(), top + extent.height()});
+  });
+  return block;
+}
+
+void TCloudHintWindow::DrawLines(TCanvas& canvas, const QString& text, const TRect& r, QSize block,
+                                 TAlignment alignment) const {
+  const int32_t w = block.width();
+  const int32_t left = r.Left + (r.Width() - w) / 2;
+  const int32_t top = r.Top + (r.Height() - block.height()) / 2;
+  ForEachLine(text, [&](const QString& line, QSize extent, int32_t y) {
+    int32_t a = 0;
+    if (alignment == taRightJustify) a = w - extent.width();
+    if (alignment == taCenter) a = (w - extent.width()) / 2;
+    canvas.TextOut(left + a, top + y, line);
+  });
 }
 
 void TCloudHintWindow::ActivateHint(const TRect&, const QString& text) {
@@ -165,8 +174,9 @@ TFont TCloudHintWindow::TextFont() const {
 }
 
 void TCloudHintWindow::Measure() {
-  LayoutLines(nullptr, Text(), TRect(), TextBlockHeight, TextBlockWidth, CloudHint->Alignment(),
-              false);
+  const QSize block = MeasureLines(Text());
+  TextBlockWidth = block.width();
+  TextBlockHeight = block.height();
 }
 
 // The text block, widened for an icon beside it and heightened to a third more than the icon.
@@ -207,7 +217,6 @@ QRegion TCloudHintWindow::BuildClubs() {
   return cloud;
 }
 
-// The point `s` pixels along the block's outline, clockwise from its top-left corner.
 QPoint TCloudHintWindow::OutlinePoint(int32_t s, int32_t tw, int32_t th) {
   if (s <= tw) return {s, 0};
   const int32_t u = s - tw;
@@ -283,7 +292,6 @@ void TCloudHintWindow::AddSmoke(QRegion& cloud) {
 bool TCloudHintWindow::Paint(TCanvas& canvas) {
   if (!CloudHint) return false;
   const TCloudHint& hint = *CloudHint;
-  canvas.Pen = hint.Pen();
   const TRect client{0, 0, width(), height()};
   canvas.Brush = {hint.HintColor(), TBrushStyle::Solid};
   canvas.FillRect(client);
@@ -307,9 +315,7 @@ bool TCloudHintWindow::Paint(TCanvas& canvas) {
     d = 3 * iw / 2;
   }
   canvas.Brush.Style = TBrushStyle::Clear;
-  int32_t h = TextBlockHeight;
-  int32_t w = TextBlockWidth;
-  LayoutLines(&canvas, Text(), {BodyRect.Left + d, BodyRect.Top, BodyRect.Right, BodyRect.Bottom},
-              h, w, hint.Alignment(), true);
+  DrawLines(canvas, Text(), {BodyRect.Left + d, BodyRect.Top, BodyRect.Right, BodyRect.Bottom},
+            {TextBlockWidth, TextBlockHeight}, hint.Alignment());
   return true;
 }

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QRegion>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -119,12 +120,18 @@ class TCloudHintWindow : public THintWindow {
 
   // The rectangle is ignored: the cloud places itself at the cursor.
   void ActivateHint(const TRect& rect, const QString& text) override;
-  // Measures the lines of `text` in the window's font (W and H from 0) when `draw` is false;
-  // draws them on `canvas` inside `r` as a W x H block when it is true.
-  void LayoutLines(TCanvas* canvas, const QString& text, const TRect& r, int32_t& h, int32_t& w,
-                   TAlignment alignment, bool draw) const;
+  // The block the lines of `text` make in the window's font: the widest line by their heights.
+  QSize MeasureLines(const QString& text) const;
+  // Draws the lines of `text` on `canvas` as a `block`-sized block centred in `r`, each line
+  // aligned within the block.
+  void DrawLines(TCanvas& canvas, const QString& text, const TRect& r, QSize block,
+                 TAlignment alignment) const;
   // The colour, brush, tiles, icon and text; nothing without a component.
   bool Paint(TCanvas& canvas) override;
+
+  // The point `s` pixels along the outline of a `tw` x `th` block, clockwise from its top-left
+  // corner: where the clubs are centred.
+  static QPoint OutlinePoint(int32_t s, int32_t tw, int32_t th);
 
   // Where the platform's answers come from; tests put the cursor where they need it.
   virtual QPoint CursorPosition() const;
@@ -151,12 +158,14 @@ class TCloudHintWindow : public THintWindow {
 
  private:
   // The steps of an activation, in their order.
+  // Calls visit(line, extent, top) for each line of `text` in the window's font.
+  template <class Visit>
+  void ForEachLine(const QString& text, Visit visit) const;
   bool LocateAndNotify();
   TFont TextFont() const;
   void Measure();
   void BlockToWrap();
   QRegion BuildClubs();
-  static QPoint OutlinePoint(int32_t s, int32_t tw, int32_t th);
   void Place();
   void AddSmoke(QRegion& cloud);
 

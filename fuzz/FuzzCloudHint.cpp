@@ -101,12 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const TRect box{in.Within(2000), in.Within(2000), in.Within(2000), in.Within(2000)};
   const QString text = in.Rest();
 
-  int32_t h = 0;
-  int32_t w = 0;
-  window.LayoutLines(nullptr, text, TRect(), h, w, hint.Alignment(), false);
   QImage image(64, 64, QImage::Format_RGB32);
   TCanvas canvas(image);
-  window.LayoutLines(&canvas, text, box, h, w, hint.Alignment(), true);
+  window.DrawLines(canvas, text, box, window.MeasureLines(text), hint.Alignment());
 
   window.ActivateHint(TRect(), text);
   if (window.Clubs().empty() && window.WrapHeight() / 2 > 0) __builtin_trap();

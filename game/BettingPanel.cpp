@@ -7,11 +7,11 @@
 #include "toolkit/StringGrid.h"
 
 void TMain::DrawHorseItem(TComboBox& comboBox, int index, const TRect& rect) {
-  ItemBitmap = comboBox.ItemPicture(index);
+  const TBitmap* itemBitmap = comboBox.ItemPicture(index);
   TCanvas& canvas = comboBox.Canvas();
-  if (ItemBitmap) {
-    canvas.CopyRect({rect.Left, rect.Top, rect.Left + FrameWidth, rect.Top + FrameHeight},
-                    *ItemBitmap, {0, 0, FrameWidth, FrameHeight});
+  if (itemBitmap) {
+    canvas.CopyRect({rect.Left, rect.Top, rect.Left + SpriteWidth, rect.Top + SpriteHeight},
+                    *itemBitmap, {0, 0, SpriteWidth, SpriteHeight});
   }
   canvas.Font.SetColor(clYellow);
   canvas.TextOut(rect.Left, rect.Top, comboBox.itemText(index));
@@ -29,17 +29,15 @@ void TMain::Choix3DrawItem(int index, const TRect& rect) {
   DrawHorseItem(*Choix3, index, rect);
 }
 
+// Row 0 is player 1, row 1 player 2: his portrait, then his horses' first gallop frames.
 void TMain::StringGrid1DrawCell(int col, int row, const TRect& rect) {
-  const QString text = StringGrid1->Cell(col, row);
   const TBitmap* source = nullptr;
-  TRect from{0, 0, FrameWidth, FrameHeight};
-  if (text == QLatin1String("J1")) {
+  TRect from{0, 0, SpriteWidth, SpriteHeight};
+  if (col == 0) {
     source = &PortraitSheet;
-  } else if (text == QLatin1String("J2")) {
-    source = &PortraitSheet;
-    from = {FrameWidth, 0, 2 * FrameWidth, FrameHeight};
-  } else if (text.size() == 1 && text[0] >= '1' && text[0] <= '9') {
-    source = &HorseFrames[text[0].digitValue()][1];
+    from = {row * SpriteWidth, 0, (row + 1) * SpriteWidth, SpriteHeight};
+  } else if (const QString horse = Game.Bet(row + 1)[col - 1]; !horse.isEmpty()) {
+    source = &HorseFrames[horse.toInt()][1];
   }
   if (source) StringGrid1->Canvas().CopyRect(rect, *source, from);
 }
@@ -53,26 +51,29 @@ void TMain::StringGrid1MouseDown(Qt::MouseButton, int x, int y) {
 
 void TMain::PressGridCell(int col, int row) {
   if (col != 0) return;
-  const QString t1 = Choix1->Text();
-  const QString t2 = Choix2->Text();
-  const QString t3 = Choix3->Text();
-  if (t1 == t2 || t2 == t3 || t1 == t3) return TellBetRefused();
-  StringGrid1->SetCell(1, row, t1);
-  StringGrid1->SetCell(2, row, t2);
-  StringGrid1->SetCell(3, row, t3);
-  TellBet(row);
+  const int player = row + 1;
+  if (!Game.SetBet(player, {Choix1->Text(), Choix2->Text(), Choix3->Text()})) {
+    return TellBetRefused();
+  }
+  TellBet(player);
 }
 
-QString TMain::PlayerBet(int row) const {
-  return StringGrid1->Cell(1, row) + StringGrid1->Cell(2, row) + StringGrid1->Cell(3, row);
+void TMain::ShowBet(int player) {
+  for (int col = 1; col <= 3; ++col) {
+    StringGrid1->SetCell(col, player - 1, Game.Bet(player)[col - 1]);
+  }
+}
+
+void TMain::ShowValidatedBets() {
+  LabelCh1->setText(Game.ValidatedBet(1));
+  LabelCh2->setText(Game.ValidatedBet(2));
 }
 
 void TMain::ValiderSelectionClick() {
-  LabelCh1->setText(PlayerBet(0));
-  LabelCh2->setText(PlayerBet(1));
-  if (PanelPropos->isHidden()) return;
+  const bool panelShown = Game.BetsOpen();
   const bool focusInPanel = PanelPropos->isAncestorOf(focusWidget());
-  PanelPropos->hide();
+  Game.ValidateBets();
+  if (!panelShown) return;
   // The keyboard goes on from the pistol, the next step of the round.
   if (focusInPanel) Go->setFocus();
   TellBetsValidated();

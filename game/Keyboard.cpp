@@ -6,6 +6,7 @@
 #include <QShortcut>
 
 #include "game/UGaloppo.h"
+#include "toolkit/Application.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/ContextMenuKeys.h"
 #include "toolkit/SpeedButton.h"
@@ -13,13 +14,13 @@
 
 namespace {
 
-// A disabled action or button ignores its trigger, so a key honours the menu's and Go's states.
 void AddGameKey(QWidget& window, QKeyCombination keys, std::function<void()> command) {
   auto* shortcut = new QShortcut(QKeySequence(keys), &window);
   shortcut->setContext(Qt::WindowShortcut);
   QObject::connect(shortcut, &QShortcut::activated, &window, command);
 }
 
+// A disabled action ignores its trigger, so a key honours the menu's states.
 void AddMenuKey(QWidget& window, QKeyCombination keys, QAction* action) {
   AddGameKey(window, keys, [action] { action->trigger(); });
 }
@@ -52,5 +53,7 @@ void TMain::SetUpKeyboard() {
   AddMenuKey(*this, Qt::CTRL | Qt::Key_J, Jouersons1);
   AddMenuKey(*this, Qt::CTRL | Qt::Key_Q, Quitter);
   // P for "partir": the pistol's hint says it makes the horses leave.
-  AddGameKey(*this, Qt::CTRL | Qt::Key_P, [this] { Go->click(); });
+  AddGameKey(*this, Qt::CTRL | Qt::Key_P, [this] {
+    if (!Game.Racing()) RunGuarded([this] { GoClick(); });
+  });
 }

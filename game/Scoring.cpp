@@ -1,9 +1,6 @@
 #include "game/Scoring.h"
 
-#include <QLabel>
 #include <optional>
-
-#include "game/UGaloppo.h"
 
 namespace {
 
@@ -35,11 +32,4 @@ int32_t ScoreBet(const QString& bet, const QString& arrival) {
   if (among(1) && among(2) && among(3)) return 5;
   if ((among(1) && among(2)) || (among(2) && among(3)) || (among(1) && among(3))) return 2;
   return 0;
-}
-
-void TMain::UpdateScores() {
-  Score1 += ScoreBet(PlayerBet(0), ArrivalOrder);
-  Score2 += ScoreBet(PlayerBet(1), ArrivalOrder);
-  LabelPointJoueur1->setText(QString::number(Score1));
-  LabelPointJoueur2->setText(QString::number(Score2));
 }

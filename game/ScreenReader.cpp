@@ -52,7 +52,7 @@ void TMain::NameControls() {
   }
   StringGrid1->setAccessibleName(tr("Paris des deux joueurs"));
   StringGrid1->OnCellName = [this](int col, int row) {
-    if (col == 0) return tr("Portrait du joueur %1, pari : %2").arg(row + 1).arg(Bet(row));
+    if (col == 0) return tr("Portrait du joueur %1, pari : %2").arg(row + 1).arg(Bet(row + 1));
     return tr("Joueur %1, %2 : %3")
         .arg(QString::number(row + 1), Place(col - 1), Horse(StringGrid1->Cell(col, row)));
   };
@@ -68,14 +68,14 @@ void TMain::NameControls() {
       *LabelCh2, [](const QString& bet) { return tr("Pari du joueur 2 : %1").arg(SpellBet(bet)); });
 }
 
-QString TMain::Bet(int row) const {
+QString TMain::Bet(int player) const {
   QStringList horses;
-  for (QChar horse : PlayerBet(row)) horses << Horse(horse);
+  for (QChar horse : Game.PlayerBet(player)) horses << Horse(horse);
   return horses.join(QStringLiteral(", "));
 }
 
-void TMain::TellBet(int row) {
-  Accessibility::Say(*this, tr("Pari du joueur %1 : %2.").arg(row + 1).arg(Bet(row)));
+void TMain::TellBet(int player) {
+  Accessibility::Say(*this, tr("Pari du joueur %1 : %2.").arg(player).arg(Bet(player)));
 }
 
 void TMain::TellBetRefused() {
@@ -85,7 +85,7 @@ void TMain::TellBetRefused() {
 
 void TMain::TellBetsValidated() {
   Accessibility::Say(*this,
-                     tr("Paris validés. Joueur 1 : %1 ; joueur 2 : %2.").arg(Bet(0), Bet(1)));
+                     tr("Paris validés. Joueur 1 : %1 ; joueur 2 : %2.").arg(Bet(1), Bet(2)));
 }
 
 void TMain::TellRaceStarted() {
@@ -93,15 +93,16 @@ void TMain::TellRaceStarted() {
 }
 
 void TMain::AnnounceArrival() {
+  const QString& arrival = Game.ArrivalOrder();
   QStringList first;
-  for (int place = 0; place < 3 && place < ArrivalOrder.size(); ++place) {
-    first << tr("%1 : cheval %2").arg(Place(place), ArrivalOrder[place]);
+  for (int place = 0; place < 3 && place < arrival.size(); ++place) {
+    first << tr("%1 : cheval %2").arg(Place(place), arrival[place]);
   }
-  const auto points = [this](int row, int32_t total) {
+  const auto points = [&](int player, int32_t total) {
     return tr("%1, total %2")
-        .arg(Points(ScoreBet(PlayerBet(row), ArrivalOrder)), QString::number(total));
+        .arg(Points(ScoreBet(Game.PlayerBet(player), arrival)), QString::number(total));
   };
-  Accessibility::Say(
-      *this, tr("Arrivée : %1. Joueur 1 : %2 ; joueur 2 : %3.")
-                 .arg(first.join(QStringLiteral(", ")), points(0, Score1), points(1, Score2)));
+  Accessibility::Say(*this, tr("Arrivée : %1. Joueur 1 : %2 ; joueur 2 : %3.")
+                                .arg(first.join(QStringLiteral(", ")), points(1, Game.Score1()),
+                                     points(2, Game.Score2())));
 }

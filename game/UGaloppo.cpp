@@ -1,6 +1,8 @@
 #include "game/UGaloppo.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 
 #include "cldhint/CldHint.h"
@@ -17,41 +19,13 @@
 #include "toolkit/StringGrid.h"
 #include "toolkit/Timer.h"
 
-int32_t FinishLine = 0;
-int32_t SpriteWidth = 0;
-int32_t SpriteHeight = 0;
-int32_t AnimFrame = 0;
-int32_t NextRank = 0;
-int32_t Score1 = 0;
-int32_t Score2 = 0;
-TOneBased<int32_t, HorseCount> HorseX;
-TOneBased<int32_t, HorseCount> HorseY;
-TOneBased<bool, HorseCount> HorseFinished;
-TOneBased<TRect, HorseCount> HorseRect;
-TOneBased<TRect, HorseCount> PrevHorseRect;
-QString ArrivalOrder;
-TBitmap BackgroundBitmap;
-TBitmap SceneBitmap;
-TBitmap SpriteSheet;
-TBitmap PortraitSheet;
-TOneBased<TOneBased<TBitmap, GallopFrameCount>, HorseCount> HorseFrames;
-const TBitmap* ItemBitmap = nullptr;
-
-TMain* Main = nullptr;
-
-namespace {
-
-// What ItemBitmap holds before the first drop-down item is painted.
-const TBitmap EmptyItemBitmap;
-
-}  // namespace
-
 TMain::TMain(QWidget* parent) : TSurfaceWindow(parent) {
   setupUi(this);
   SetFormProperties();
   CreatePopupMenu();
   CreateCloudHint();
   BindHandlers();
+  ObserveGame();
   SetUpKeyboard();
   NameControls();
   CenterOnScreen(*this);
@@ -79,7 +53,7 @@ void TMain::SetFormProperties() {
     choice->SetColor(0x004800);
     choice->SetItemHeight(ChoiceItemHeight);
   }
-  StringGrid1->SetGridSize(4, 2, FrameWidth, GridRowHeight);
+  StringGrid1->SetGridSize(4, 2, SpriteWidth, GridRowHeight);
   AnimateHomme->SetCenter(true);
   AnimateHomme->SetTransparent(true);
   AnimateHomme->SetStopFrame(50);
@@ -117,20 +91,39 @@ void TMain::BindHandlers() {
   };
 }
 
+void TMain::ObserveGame() {
+  connect(&Game, &TGame::ScoresChanged, this, &TMain::ShowScores);
+  connect(&Game, &TGame::BetChanged, this, &TMain::ShowBet);
+  connect(&Game, &TGame::BetsValidated, this, &TMain::ShowValidatedBets);
+  connect(&Game, &TGame::BetsOpenChanged, PanelPropos, &QWidget::setVisible);
+  connect(&Game, &TGame::RacingChanged, this, &TMain::ShowRacing);
+  connect(&Game, &TGame::HorseArrived, this, &TMain::WriteRank);
+  connect(&Game, &TGame::RaceEnded, this, &TMain::EndRace);
+  connect(&Game, &TGame::SoundSwitchChanged, this, [this](bool on) {
+    Jouersons1->setChecked(on);
+    storedSoundSwitch_.Store(on);
+  });
+}
+
+void TMain::ShowScores() {
+  LabelPointJoueur1->setText(QString::number(Game.Score1()));
+  LabelPointJoueur2->setText(QString::number(Game.Score2()));
+}
+
+// Nothing starts a new game or changes the bets while the horses run.
+void TMain::ShowRacing(bool racing) {
+  Go->setEnabled(!racing);
+  Modifierlescheveaux1->setEnabled(!racing);
+  Recommencer1->setEnabled(!racing);
+}
+
 void TMain::FormCreate() {
   Randomize();
-  FinishLine = 700;
-  AnimFrame = 1;
-  SpriteWidth = FrameWidth;
-  SpriteHeight = FrameHeight;
   AnimateHomme->SetResName(QStringLiteral("Man"));
   AnimateHomme->SetActive(true);
-  ItemBitmap = &EmptyItemBitmap;
   BackgroundBitmap = Image2->Picture;
   SpriteSheet = TBitmap::FromResource(QStringLiteral("Chevaux"));
   PortraitSheet = TBitmap::FromResource(QStringLiteral("Joueurs"));
-  StringGrid1->SetCell(0, 0, QStringLiteral("J1"));
-  StringGrid1->SetCell(0, 1, QStringLiteral("J2"));
   SceneBitmap = BackgroundBitmap;
   for (int f = 1; f <= GallopFrameCount; ++f) {
     for (int h = 1; h <= HorseCount; ++h) HorseFrames[h][f] = CutHorseFrame(SpriteSheet, h, f);
@@ -140,14 +133,15 @@ void TMain::FormCreate() {
       choice->AddItem(QString::number(k), &HorseFrames[k][GallopFrameCount]);
     }
   }
+  for (int row = 0; row < 2; ++row) StringGrid1->DrawCell(0, row);
   Recommencer1Click();
 }
 
 TBitmap CutHorseFrame(const TBitmap& sheet, int horse, int frame) {
-  TBitmap cell(FrameWidth, FrameHeight);
-  TCanvas(cell).CopyRect({0, 0, FrameWidth, FrameHeight}, sheet,
-                         {FrameWidth * (frame - 1), FrameHeight * (horse - 1), FrameWidth * frame,
-                          FrameHeight * horse});
+  TBitmap cell(SpriteWidth, SpriteHeight);
+  TCanvas(cell).CopyRect({0, 0, SpriteWidth, SpriteHeight}, sheet,
+                         {SpriteWidth * (frame - 1), SpriteHeight * (horse - 1),
+                          SpriteWidth * frame, SpriteHeight * horse});
   cell.Transparent = true;
   cell.TransparentColor = cell.Pixel(1, 1);
   return cell;

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
 
-#include "game/OneBased.h"
+#include "game/Game.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Graphics.h"
 #include "toolkit/StoredSwitch.h"
@@ -15,50 +14,24 @@ class QAction;
 class QMenu;
 class TCloudHint;
 
-constexpr int HorseCount = 9;
-constexpr int GallopFrameCount = 8;
-
-// Every picture cell of the game: a horse's gallop frame in the sprite sheet, a drop-down item's
-// picture and a portrait, which has the frame's size so that the grid shows both alike.
-constexpr int FrameWidth = 73;
-constexpr int FrameHeight = 60;
-// The lanes are one frame high, the first one starting below the title.
-constexpr int LaneHeight = FrameHeight;
-constexpr int FirstLaneTop = 50;
-// The bet grid's cells are two rows taller than a frame, so the cell painter stretches it.
+// The bet grid's cells are two rows taller than a sprite, so the cell painter stretches it.
 constexpr int GridRowHeight = 62;
 constexpr int ChoiceItemHeight = 56;
-
-// The game state, shared by the race, the scoring, the betting panel and the menu. It lives for
-// the whole run; FormCreate gives it its starting values.
-extern int32_t FinishLine;
-extern int32_t SpriteWidth;
-extern int32_t SpriteHeight;
-extern int32_t AnimFrame;
-extern int32_t NextRank;
-extern int32_t Score1;
-extern int32_t Score2;
-extern TOneBased<int32_t, HorseCount> HorseX;
-extern TOneBased<int32_t, HorseCount> HorseY;
-extern TOneBased<bool, HorseCount> HorseFinished;
-extern TOneBased<TRect, HorseCount> HorseRect;
-extern TOneBased<TRect, HorseCount> PrevHorseRect;
-extern QString ArrivalOrder;
-extern TBitmap BackgroundBitmap;
-extern TBitmap SceneBitmap;
-extern TBitmap SpriteSheet;
-extern TBitmap PortraitSheet;
-extern TOneBased<TOneBased<TBitmap, GallopFrameCount>, HorseCount> HorseFrames;
-extern const TBitmap* ItemBitmap;
 
 // Cuts the sprite sheet's cell of `horse` in gallop `frame`, keyed on the cell's own field
 // colour, which it reads inside the cell's edge.
 TBitmap CutHorseFrame(const TBitmap& sheet, int horse, int frame);
 
-// The game window: the track, the betting panel, the race and the right-click menu. Its child
-// controls are the form description's own members (Go, Choix1, StringGrid1 ...).
+// The game window: it shows the game, the track, the betting panel, the race and the right-click
+// menu, and turns clicks, keys and timer ticks into the game's commands. Its child controls are
+// the form description's own members (Go, Choix1, StringGrid1 ...).
 class TMain : public TSurfaceWindow, public Ui::TMain {
   Q_OBJECT
+
+  // The sound switch as the player last left it, in ~/.config/tiercea2/tierce.conf; nothing else
+  // of the game is kept between runs. Declared before the game, which starts from it.
+  TStoredSwitch storedSoundSwitch_{QStringLiteral("tiercea2"), QStringLiteral("tierce"),
+                                   QStringLiteral("PlaySounds"), true};
 
  public:
   explicit TMain(QWidget* parent = nullptr);
@@ -76,15 +49,25 @@ class TMain : public TSurfaceWindow, public Ui::TMain {
   QAction* Quitter = nullptr;
   TCloudHint* CloudHint1 = nullptr;
 
+  TGame Game{storedSoundSwitch_.Value()};
+
+  // The pictures, alive for the whole run: the clean track, the race's off-screen composition,
+  // the two sprite sheets and each horse's gallop frames.
+  TBitmap BackgroundBitmap;
+  TBitmap SceneBitmap;
+  TBitmap SpriteSheet;
+  TBitmap PortraitSheet;
+  TOneBased<TOneBased<TBitmap, GallopFrameCount>, HorseCount> HorseFrames;
+  // Where each horse was drawn at the latest animation tick, and at the one before.
+  TOneBased<TRect, HorseCount> HorseRect;
+  TOneBased<TRect, HorseCount> PrevHorseRect;
+
   void FormCreate();
 
   // The race.
   void GoClick();
   void TimerAvancerTimer();
   void TimerMouvementTimer();
-
-  // The end-of-race scoring of both bets.
-  void UpdateScores();
 
   // The betting panel.
   void Choix1DrawItem(int index, const TRect& rect);
@@ -96,8 +79,6 @@ class TMain : public TSurfaceWindow, public Ui::TMain {
   // three choices for its player's row when they differ; anything else is ignored.
   void PressGridCell(int col, int row);
   void ValiderSelectionClick();
-  // Columns 1, 2 and 3 of the player's row of the grid: row 0 is player 1, row 1 player 2.
-  QString PlayerBet(int row) const;
 
   // The menu.
   void Recommencer1Click();
@@ -114,25 +95,25 @@ class TMain : public TSurfaceWindow, public Ui::TMain {
   void CreatePopupMenu();
   void CreateCloudHint();
   void BindHandlers();
+  // The window follows the game: scores, bets, the panel, the commands' states and the switch.
+  void ObserveGame();
+  void ShowScores();
+  void ShowBet(int player);
+  void ShowValidatedBets();
+  void ShowRacing(bool racing);
+  void EndRace();
   // The keyboard's way through the game: the tab order, the grid's keys, the menu and game keys.
   void SetUpKeyboard();
   // What screen readers call the controls, and what they are told as the game goes.
   void NameControls();
   // The player's horses in words, "cheval 7, cheval 8, cheval 9", the empty places left out.
-  QString Bet(int row) const;
-  void TellBet(int row);
+  QString Bet(int player) const;
+  void TellBet(int player);
   void TellBetRefused();
   void TellBetsValidated();
   void TellRaceStarted();
   void AnnounceArrival();
   void DrawHorseItem(TComboBox& comboBox, int index, const TRect& rect);
-  void WriteRank(int horse);
-  void EndRace();
-
-  // The sound switch as the player last left it, in ~/.config/tiercea2/tierce.conf; nothing else
-  // of the game is kept between runs.
-  TStoredSwitch storedSoundSwitch_{QStringLiteral("tiercea2"), QStringLiteral("tierce"),
-                                   QStringLiteral("PlaySounds"), true};
+  void WriteRank(int horse, int32_t rank);
+  void PlaySoundIfOn(const QString& name, uint32_t flags);
 };
-
-extern TMain* Main;

@@ -18,12 +18,9 @@ TAnimate::TAnimate(QWidget* parent) : QWidget(parent) {
 }
 
 void TAnimate::SetResName(const QString& name) {
-  const TDenseResource dense = DenseResource(name);
-  movie_ = Resources::Decode(dense.Name, QStringLiteral("Animation"), ReadAvi);
-  // The box and the frame's place in it are in logical pixels.
-  movie_.Width /= dense.Ratio;
-  movie_.Height /= dense.Ratio;
-  for (QImage& frame : movie_.Frames) frame.setDevicePixelRatio(dense.Ratio);
+  movie_ = ReadDensePicture(name, [](const TDenseResource& dense) {
+    return Resources::Decode(dense.Name, QStringLiteral("Animation"), ReadAvi);
+  });
   resName_ = name;
   current_ = 0;
   loopsDone_ = 0;

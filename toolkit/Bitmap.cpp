@@ -1,6 +1,5 @@
 #include "toolkit/Bitmap.h"
 
-#include <climits>
 #include <cstdlib>
 
 #include "toolkit/Density.h"
@@ -38,14 +37,14 @@ TBitmap::TBitmap(int width, int height) {
 TBitmap::TBitmap(const QImage& image) : image_(ToRgb32(image)) {}
 
 TBitmap TBitmap::FromResource(const QString& name) {
-  const TDenseResource dense = DenseResource(name);
-  if (dense.Ratio == 1) return FromBmp(Resources::Load(name), name);
-  QImage image;
-  if (!image.loadFromData(Resources::Load(dense.Name), "PNG")) {
-    throw EToolkitError(QStringLiteral("Bitmap illisible : %1").arg(dense.Name).toStdString());
-  }
-  image.setDevicePixelRatio(dense.Ratio);
-  return TBitmap(image);
+  return ReadDensePicture(name, [](const TDenseResource& dense) {
+    if (dense.Ratio == 1) return FromBmp(Resources::Load(dense.Name), dense.Name);
+    QImage image;
+    if (!image.loadFromData(Resources::Load(dense.Name), "PNG")) {
+      throw EToolkitError(QStringLiteral("Bitmap illisible : %1").arg(dense.Name).toStdString());
+    }
+    return TBitmap(image);
+  });
 }
 
 TBitmap TBitmap::FromBmp(const QByteArray& bytes, const QString& name) {
@@ -62,11 +61,8 @@ void TBitmap::SetSize(int width, int height) {
     return;
   }
   // At the pictures' density, so that copying a picture's pixels here needs no scaling.
-  const int ratio = PictureRatio();
-  const bool fits = width <= INT_MAX / ratio && height <= INT_MAX / ratio;
-  image_ = fits ? QImage(width * ratio, height * ratio, QImage::Format_RGB32) : QImage();
+  image_ = DenseImage({width, height}, PictureRatio());
   if (image_.isNull()) throw EToolkitError("Mémoire insuffisante pour un bitmap");
-  image_.setDevicePixelRatio(ratio);
   image_.fill(Qt::white);
 }
 

@@ -21,7 +21,6 @@ class TCanvas {
 
   TFont Font;
   TBrush Brush;
-  TPen Pen;
   std::function<void(const QRect&)> OnChanged;
 
   // Limits every operation to this region; an empty region means no limit.

@@ -10,6 +10,7 @@
 #include <QStyledItemDelegate>
 
 #include "toolkit/ComboBoxAccessible.h"
+#include "toolkit/Density.h"
 #include "toolkit/FocusCues.h"
 #include "toolkit/RunGuarded.h"
 
@@ -133,9 +134,7 @@ void TComboBox::PaintItem(QPainter& painter, const QRect& target, int index, boo
   if (target.isEmpty()) return;
   // Each item gets an image of its own size: a picture taller than the item stays inside it.
   // The image has the screen's density, so its text is drawn at the screen's resolution.
-  const qreal ratio = painter.device()->devicePixelRatioF();
-  itemImage_ = QImage((QSizeF(target.size()) * ratio).toSize(), QImage::Format_RGB32);
-  itemImage_.setDevicePixelRatio(ratio);
+  itemImage_ = DenseImage(target.size(), painter.device()->devicePixelRatioF());
   itemImage_.fill(ColorToQColor(color_));
   const TRect rect{0, 0, target.width(), target.height()};
   PrepareCanvas(highlighted);

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QImage>
+#include <QSize>
 #include <QString>
+
+#include "toolkit/Avi.h"
+#include "toolkit/Bitmap.h"
 
 // Pictures come at two densities: the size the game is laid out in, and twice it (the "@2x"
 // files), embedded under the same name in the resource folder "2x". Coordinates stay logical
@@ -20,3 +25,24 @@ struct TDenseResource {
 // The twin "2x/<name>" at PictureRatio() 2 when it is embedded; `name` itself otherwise, so that
 // at ratio 1 no twin is ever read.
 TDenseResource DenseResource(const QString& name);
+
+// Gives a picture read from a resource of that ratio its density: the ratio of its pixels and,
+// for a movie, its size in logical pixels.
+void SetPictureRatio(TBitmap& picture, int ratio);
+void SetPictureRatio(TAviMovie& movie, int ratio);
+
+// The picture `name` at PictureRatio(): `read` reads the resource DenseResource picks (it is
+// given that resource) and the picture gets that resource's ratio.
+template <class TRead>
+auto ReadDensePicture(const QString& name, TRead read) {
+  const TDenseResource dense = DenseResource(name);
+  auto picture = read(dense);
+  SetPictureRatio(picture, dense.Ratio);
+  return picture;
+}
+
+// The device pixels of `size` logical pixels at `ratio`.
+QSize DeviceSize(const QSize& size, qreal ratio);
+// A 32-bit image of `size` logical pixels at `ratio` device pixels to one, its contents
+// undefined; null when that many pixels cannot be had.
+QImage DenseImage(const QSize& size, qreal ratio);

@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "toolkit/Canvas.h"
+#include "toolkit/Density.h"
 #include "toolkit/RunGuarded.h"
 
 namespace {
@@ -84,9 +85,7 @@ bool THintWindow::Paint(TCanvas& canvas) {
 // Drawn into an image first, as the canvas draws, then put on the window in one go; the image has
 // the window's density, so the text is drawn at the screen's resolution.
 void THintWindow::paintEvent(QPaintEvent*) {
-  const qreal ratio = devicePixelRatioF();
-  QImage picture((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
-  picture.setDevicePixelRatio(ratio);
+  QImage picture = DenseImage(size(), devicePixelRatioF());
   TCanvas canvas(picture);
   bool painted = true;
   RunGuarded([&] { painted = Paint(canvas); });

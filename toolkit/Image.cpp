@@ -14,9 +14,9 @@ TImage::TImage(QWidget* parent) : QWidget(parent) {}
 
 void TImage::SetPictureName(const QString& name) {
   pictureName_ = name;
-  const TDenseResource dense = DenseResource(name);
-  Picture = Resources::Decode(dense.Name, QStringLiteral("Image"), DecodeJpeg);
-  Picture.Image().setDevicePixelRatio(dense.Ratio);
+  Picture = ReadDensePicture(name, [](const TDenseResource& dense) {
+    return Resources::Decode(dense.Name, QStringLiteral("Image"), DecodeJpeg);
+  });
   update();
 }
 

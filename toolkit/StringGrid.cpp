@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "toolkit/Density.h"
 #include "toolkit/EToolkitError.h"
 #include "toolkit/FocusCues.h"
 #include "toolkit/RunGuarded.h"
@@ -60,13 +61,11 @@ void TStringGrid::ResetSurface() {
   const int width = colCount_ * colWidth_;
   const int height = rowCount_ > 0 ? rowCount_ * RowPitch() - 1 : 0;
   // At the screen's density, so that the pictures of the cells keep theirs.
-  const qreal ratio = devicePixelRatioF();
-  surface_ = QImage((QSizeF(width, height) * ratio).toSize(), QImage::Format_RGB32);
+  surface_ = DenseImage({width, height}, devicePixelRatioF());
   if (width > 0 && height > 0 && surface_.isNull()) {
     throw EToolkitError("Mémoire insuffisante pour la grille");
   }
   if (surface_.isNull()) return;
-  surface_.setDevicePixelRatio(ratio);
   surface_.fill(ColorToQColor(GridColor));
   QPainter painter(&surface_);
   for (int row = 0; row + 1 < rowCount_; ++row) {
@@ -93,7 +92,12 @@ void TStringGrid::SetCell(int col, int row, const QString& text) {
     canvas_.FillRect(rect);
     NotifyCell(col, row, QAccessible::NameChanged);
   }
-  if (!OnDrawCell) return;
+  DrawCell(col, row);
+}
+
+void TStringGrid::DrawCell(int col, int row) {
+  if (!Contains(col, row) || !OnDrawCell) return;
+  const TRect rect = CellRect(col, row);
   // The painter works on this cell only; its brush starts as the grid's background.
   canvas_.SetClip(QRegion(rect.ToQRect()));
   canvas_.Brush = TBrush{GridColor, TBrushStyle::Solid};

@@ -36,6 +36,8 @@ class TStringGrid : public QFrame {
   // cleared to black first, so a text the painter draws nothing for never shows an old picture.
   // Writing outside the grid does nothing.
   void SetCell(int col, int row, const QString& text);
+  // Repaints the cell through OnDrawCell, over what it shows.
+  void DrawCell(int col, int row);
 
   // (-1, -1) for a point on no cell: outside the cells or on a row line.
   void MouseToCell(int x, int y, int& col, int& row) const;

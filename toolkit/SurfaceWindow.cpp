@@ -70,11 +70,9 @@ void TSurfaceWindow::FitSurface() {
   // 1 and 2 a tick then copies pixels without scaling or allocating, and the paint event scales
   // the surface down.
   const qreal ratio = std::max(devicePixelRatioF(), qreal(PictureRatio()));
-  const QSize pixels = (QSizeF(size()) * ratio).toSize();
   fittedSize_ = size();
-  if (surface_.size() == pixels && surface_.devicePixelRatio() == ratio) return;
-  QImage fitted(pixels, QImage::Format_RGB32);
-  fitted.setDevicePixelRatio(ratio);
+  if (surface_.size() == DeviceSize(size(), ratio) && surface_.devicePixelRatio() == ratio) return;
+  QImage fitted = DenseImage(size(), ratio);
   fitted.fill(Qt::black);
   QPainter(&fitted).drawImage(0, 0, surface_);
   surface_ = fitted;

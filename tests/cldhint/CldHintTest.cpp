@@ -17,24 +17,6 @@ class CloudHint : public ::testing::Test {
   QWidget owner;
 };
 
-TEST_F(CloudHint, StartsWithItsInitialValues) {
-  TCloudHint hint(&owner);
-  EXPECT_EQ(hint.parent(), &owner);
-  EXPECT_EQ(hint.HintColor(), 0xFFFF00u);
-  EXPECT_EQ(hint.HintPauseTime(), 200);
-  EXPECT_EQ(hint.HintHidePause(), 5000);
-  EXPECT_TRUE(hint.HintSmoke());
-  EXPECT_EQ(hint.Alignment(), taLeftJustify);
-  EXPECT_EQ(hint.MaxClub(), 20);
-  EXPECT_EQ(hint.Pen(), TPen());
-  EXPECT_EQ(hint.Brush(), (TBrush{0xFFFF00, TBrushStyle::Solid}));
-  EXPECT_TRUE(hint.Font().SameAs(TFont()));
-  EXPECT_TRUE(hint.OwnerFont());
-  EXPECT_TRUE(hint.TiledImage().Empty());
-  EXPECT_TRUE(hint.Icon().Empty());
-  EXPECT_FALSE(hint.OnHint);
-}
-
 TEST_F(CloudHint, InstallsTheCloudWindowAndItsDelaysKeepingTheHintsSwitch) {
   for (const bool hintsOn : {true, false}) {
     SCOPED_TRACE(hintsOn);
@@ -129,28 +111,6 @@ TEST_F(CloudHint, OwnerFontReadsTheOwnersCurrentFont) {
   EXPECT_TRUE(hint.Font().Bold());
   EXPECT_TRUE(hint.Font().Italic());
   EXPECT_TRUE(hint.OwnerFont());
-}
-
-TEST_F(CloudHint, TheGamesSettingsEndWithTheOwnersFont) {
-  owner.setFont(QFont("Liberation Sans", 14));
-  TCloudHint hint(&owner);
-  hint.SetHintColor(0xFFFF00);
-  hint.SetHintPauseTime(200);
-  hint.SetHintHidePause(5000);
-  hint.SetBrush({0xFFFF00, TBrushStyle::Solid});
-  TFont font;
-  font.SetName("MS Sans Serif");
-  font.SetHeight(-11);
-  font.SetColor(clWindowText);
-  hint.SetFont(&font);
-  EXPECT_FALSE(hint.OwnerFont());
-  hint.SetOwnerFont(true);
-
-  EXPECT_TRUE(hint.OwnerFont());
-  EXPECT_EQ(hint.Font().Name(), "Liberation Sans");
-  EXPECT_EQ(Application->HintPause(), 200);
-  EXPECT_EQ(Application->HintHidePause(), 5000);
-  EXPECT_EQ(hint.Brush().Color, 0xFFFF00u);
 }
 
 TEST(CloudHintWithoutOwner, OwnerFontFailsAndKeepsItsValue) {

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "cldhint/CldHint.h"
@@ -32,6 +33,9 @@ const std::vector<TClub> PartirClubs = {
     {{19, 12}, 8}, {{9, 12}, 6}, {{0, 11}, 7}, {{0, 2}, 8},
 };
 constexpr uint32_t SeedAfterPartir = 3438479303u;
+// The drop-downs' hint, the game's widest: from seed 12345 its cloud is 437 x 68.
+const QString DropDownHint =
+    "Vous devez choisir trois chevaux différents, puis cliquer sur un des deux personnages";
 
 class CloudHintWindow : public ::testing::Test {
  protected:
@@ -79,7 +83,7 @@ TEST_F(CloudHintWindow, FindsTheFirstComponentOfTheMainWindowOnly) {
   EXPECT_EQ(RandSeed, Seed);
 }
 
-TEST_F(CloudHintWindow, LayoutLinesSplitsAtRunsOfControlCharacters) {
+TEST_F(CloudHintWindow, MeasureLinesSplitsAtRunsOfControlCharacters) {
   const int lh = LineHeight();
   struct Case {
     const char* name;
@@ -97,11 +101,7 @@ TEST_F(CloudHintWindow, LayoutLinesSplitsAtRunsOfControlCharacters) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    int32_t w = 99;
-    int32_t h = 99;
-    window.LayoutLines(nullptr, c.text, {}, h, w, taLeftJustify, false);
-    EXPECT_EQ(w, c.w);
-    EXPECT_EQ(h, c.h);
+    EXPECT_EQ(window.MeasureLines(c.text), QSize(c.w, c.h));
   }
 }
 
@@ -121,11 +121,11 @@ std::pair<int, int> InkColumns(const QImage& image, int top, int bottom) {
   return {first, last};
 }
 
-TEST_F(CloudHintWindow, LayoutLinesAlignsEachLineInTheCentredBlock) {
+TEST_F(CloudHintWindow, DrawLinesAlignsEachLineInTheCentredBlock) {
   const QString text = "WWWW\nii";
-  int32_t w = 0;
-  int32_t h = 0;
-  window.LayoutLines(nullptr, text, {}, h, w, taLeftJustify, false);
+  const QSize block = window.MeasureLines(text);
+  const int w = block.width();
+  const int h = block.height();
   const int lh = LineHeight();
   const int narrow = TextWidth("ii");
   const TRect r{10, 5, 110, 65};
@@ -145,9 +145,7 @@ TEST_F(CloudHintWindow, LayoutLinesAlignsEachLineInTheCentredBlock) {
     TCanvas canvas(image);
     canvas.Font = TFont();
     canvas.Brush.Style = TBrushStyle::Clear;
-    int32_t hh = h;
-    int32_t ww = w;
-    window.LayoutLines(&canvas, text, r, hh, ww, c.alignment, true);
+    window.DrawLines(canvas, text, r, block, c.alignment);
     // The first line fills the block, so its ink lies within it.
     const auto top = InkColumns(image, blockTop, blockTop + lh);
     EXPECT_GE(top.first, blockLeft);
@@ -252,10 +250,14 @@ TEST_F(CloudHintWindow, PlacesWithinTheCursorsScreenCorrectingOnlyTheHorizontalP
     bool right;
     int32_t left;
     int32_t top = 233;
+    QString text = "Partir";
   };
   // The cloud is 46 x 67. Two 800-pixel monitors side by side, with the second one's left edge
   // at 800 or at -800, must give the same sides and corrections as one monitor at 0; stacked
-  // monitors, the same upward or downward side as one monitor whose top is at 0.
+  // monitors, the same upward or downward side as one monitor whose top is at 0. Each side and
+  // each correction is taken one pixel either side of where it switches, with the narrow cloud
+  // and the wide one.
+  const QRect screen{0, 0, 800, 600};
   const Case cases[] = {
       {"would start left of the screen", {40, 300}, {0, 0, 50, 600}, false, 0},
       {"would end past the right edge", {770, 300}, {0, 0, 800, 600}, true, 754},
@@ -272,17 +274,36 @@ TEST_F(CloudHintWindow, PlacesWithinTheCursorsScreenCorrectingOnlyTheHorizontalP
       {"lower monitor, first row up", {400, 677}, {0, 600, 800, 600}, true, 400, 610},
       {"upper monitor, at its bottom", {400, -10}, {0, -600, 800, 600}, true, 400, -77},
       {"upper monitor, near its top", {400, -590}, {0, -600, 800, 600}, true, 400, -590},
+      {"last column extending right", {783, 300}, screen, true, 754},
+      {"first column extending left", {784, 300}, screen, false, 738},
+      {"right edge reached", {754, 300}, screen, true, 754},
+      {"right edge passed by one", {755, 300}, screen, true, 754},
+      {"one wider than the screen, short on the left, stays",
+       {45, 300},
+       {0, 0, 45, 600},
+       false,
+       -1},
+      {"one wider than the screen, at its left edge, stays", {46, 300}, {0, 0, 45, 600}, false, 0},
+      {"as wide as the screen, short on the left, moved", {45, 300}, {0, 0, 46, 600}, false, 0},
+      {"wide, last column extending right", {392, 300}, screen, true, 363, 232, DropDownHint},
+      {"wide, first column extending left", {393, 300}, screen, false, 0, 232, DropDownHint},
+      {"wide, right edge reached", {363, 300}, screen, true, 363, 232, DropDownHint},
+      {"wide, right edge passed by one", {364, 300}, screen, true, 363, 232, DropDownHint},
+      {"wide, left edge reached", {437, 300}, screen, false, 0, 232, DropDownHint},
+      {"wide, left edge passed by one", {436, 300}, screen, false, 0, 232, DropDownHint},
+      {"wide, last row extending down", {100, 77}, screen, true, 100, 77, DropDownHint},
+      {"wide, first row extending up", {100, 78}, screen, true, 100, 10, DropDownHint},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     window.Screen = c.screen;
-    Activate("Partir", c.cursor);
+    Activate(c.text, c.cursor);
     EXPECT_EQ(window.ExtendsRight, c.right);
     EXPECT_EQ(window.ExtendsDown, c.top == c.cursor.y());
     EXPECT_EQ(window.Placement().Left, c.left);
     EXPECT_EQ(window.Placement().Top, c.top);
-    // The smoke stays in the corner chosen for the cursor, even after a move.
-    EXPECT_EQ(window.SmokeEllipses()[3].Left, c.right ? 14 : 28);
+    // The smoke stays in the half chosen for the cursor, even after a move.
+    EXPECT_EQ(window.SmokeEllipses()[3].ToQRect().center().x() < window.width() / 2, c.right);
   }
 }
 
@@ -301,7 +322,8 @@ TEST_F(CloudHintWindow, MaxClubCapsTheRadiiOnlyAboveOne) {
     int32_t maxClub;
     bool capped;
   };
-  for (const Case& c : {Case{5, true}, Case{20, true}, Case{1, false}, Case{0, false}}) {
+  for (const Case& c :
+       {Case{2, true}, Case{5, true}, Case{20, true}, Case{1, false}, Case{0, false}}) {
     SCOPED_TRACE(c.maxClub);
     hint->SetMaxClub(c.maxClub);
     Activate(threeLines);
@@ -330,6 +352,80 @@ TEST_F(CloudHintWindow, MaxClubCapsTheRadiiOnlyAboveOne) {
   for (const TClub& club : window.Clubs()) EXPECT_EQ(club.Radius, 5);
   EXPECT_EQ(window.Clubs().size(), 13u);  // the last step ends exactly where the walk ends
   EXPECT_EQ(window.Bounds(), (TRect{-5, -5, 36, 57}));
+
+  // The cap changes nothing at the largest radius drawn and bites one pixel under it.
+  for (const QString& text : {QString("Partir"), DropDownHint}) {
+    SCOPED_TRACE(text.size());
+    const auto largestRadius = [this] {
+      int32_t largest = 0;
+      for (const TClub& club : window.Clubs()) largest = std::max(largest, club.Radius);
+      return largest;
+    };
+    hint->SetMaxClub(0);
+    Activate(text);
+    const std::vector<TClub> free = window.Clubs();
+    const int32_t largest = largestRadius();
+    hint->SetMaxClub(largest);
+    Activate(text);
+    EXPECT_EQ(window.Clubs(), free);
+    hint->SetMaxClub(largest - 1);
+    Activate(text);
+    EXPECT_NE(window.Clubs(), free);
+    EXPECT_EQ(largestRadius(), largest - 1);
+  }
+}
+
+TEST(CloudOutline, TurnsExactlyAtEachCorner) {
+  for (const QSize block : {QSize(26, 12), QSize(417, 12)}) {
+    SCOPED_TRACE(block.width());
+    const int32_t tw = block.width();
+    const int32_t th = block.height();
+    const struct {
+      int32_t s;
+      QPoint point;
+    } cases[] = {
+        {0, {0, 0}},
+        {tw, {tw, 0}},
+        {tw + 1, {tw, 1}},
+        {tw + th, {tw, th}},
+        {tw + th + 1, {tw - 1, th}},
+        {2 * tw + th, {0, th}},
+        {2 * tw + th + 1, {0, th - 1}},
+        {2 * tw + 2 * th, {0, 0}},
+        {2 * tw + 2 * th + 1, {1, 0}},
+    };
+    for (const auto& c : cases) {
+      EXPECT_EQ(TCloudHintWindow::OutlinePoint(c.s, tw, th), c.point) << c.s;
+    }
+  }
+}
+
+TEST_F(CloudHintWindow, SmokeBubblesAreNeitherHigherThanWideNorWiderThanTwiceTheirHeight) {
+  // An empty text beside a w x 9 icon makes a block 2w x 12, so the smoke band, half the cloud,
+  // can be set where a bubble's height starts to follow its width (79 / 80) and where its width
+  // stops growing (167 / 168).
+  struct Case {
+    int32_t iconWidth;
+    uint32_t seed;
+    int32_t band;
+    std::vector<QSize> bubbles;
+  };
+  const Case cases[] = {
+      {69, 2, 79, {{4, 4}, {8, 8}, {14, 14}, {18, 18}}},
+      {70, 2, 80, {{4, 4}, {10, 10}, {14, 14}, {20, 20}}},
+      {157, 1, 167, {{8, 4}, {20, 10}, {28, 14}, {40, 20}}},
+      {158, 1, 168, {{8, 4}, {20, 10}, {28, 14}, {40, 20}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.band);
+    hint->SetIcon(TBitmap(c.iconWidth, 9));
+    Activate("", {300, 300}, c.seed);
+    ASSERT_EQ(window.Placement().Width() / 2, c.band);
+    std::vector<QSize> bubbles;
+    for (const TRect& bubble : window.SmokeEllipses())
+      bubbles.emplace_back(bubble.Width(), bubble.Height());
+    EXPECT_EQ(bubbles, c.bubbles);
+  }
 }
 
 TEST_F(CloudHintWindow, AnIconWidensAndHeightensTheBlock) {
@@ -360,24 +456,35 @@ TEST_F(CloudHintWindow, TellsTheHandlerWhereTheCursorIs) {
   EXPECT_EQ(calls[0], std::make_tuple(hint, 123, 456));
 }
 
-TEST_F(CloudHintWindow, TextsTooLowForClubsGiveTheBareBlockWithoutHanging) {
+TEST_F(CloudHintWindow, BlocksUnderTwoPixelsHighGiveTheBareBlockWithoutHanging) {
   struct Case {
     const char* name;
-    QString text;
-    int iconHeight;  // 0: no icon
-    TRect bounds;
+    QSize icon;                   // empty: none
+    std::optional<TRect> bounds;  // none: the block has clubs
   };
+  // Beside an empty text, a 1-pixel-high icon makes a 1-pixel-high block, a 2-pixel one a
+  // 2-pixel block.
   const Case cases[] = {
-      {"empty text", "", 0, {0, 0, 5, 40}},
-      {"empty text, 1-pixel icon", "", 1, {0, 0, 7, 41}},
+      {"no icon", {}, TRect{0, 0, 5, 40}},
+      {"1 pixel high", {1, 1}, TRect{0, 0, 7, 41}},
+      {"2 pixels high", {1, 2}, std::nullopt},
+      {"wide, 1 pixel high", {200, 1}, TRect{0, 0, 405, 41}},
+      {"wide, 2 pixels high", {200, 2}, std::nullopt},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    hint->SetIcon(c.iconHeight ? TBitmap(1, c.iconHeight) : TBitmap());
-    Activate(c.text);
-    EXPECT_TRUE(window.Clubs().empty());
-    EXPECT_EQ(window.Bounds(), c.bounds);
-    EXPECT_EQ(RandSeed, Seed);
+    hint->SetIcon(c.icon.isEmpty() ? TBitmap() : TBitmap(c.icon.width(), c.icon.height()));
+    Activate("");
+    if (c.bounds) {
+      EXPECT_TRUE(window.Clubs().empty());
+      EXPECT_EQ(window.Bounds(), *c.bounds);
+      EXPECT_EQ(RandSeed, Seed);
+    } else {
+      // The smallest clubs there are, all the way round.
+      ASSERT_FALSE(window.Clubs().empty());
+      for (const TClub& club : window.Clubs()) EXPECT_EQ(club.Radius, 1);
+      EXPECT_EQ(window.Clubs().back().Centre.y(), 0);
+    }
   }
 }
 

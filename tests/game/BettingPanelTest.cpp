@@ -9,11 +9,6 @@ namespace {
 
 class BettingPanel : public GameTest {
  protected:
-  void Choose(int k1, int k2, int k3) {
-    const int picks[] = {k1, k2, k3};
-    TComboBox* boxes[] = {main->Choix1, main->Choix2, main->Choix3};
-    for (int i = 0; i < 3; ++i) boxes[i]->setCurrentIndex(picks[i] - 1);
-  }
   // A press in the middle of a cell of the grid.
   void Press(int col, int row, Qt::MouseButton button = Qt::LeftButton) {
     const TRect cell = main->StringGrid1->CellRect(col, row);
@@ -69,7 +64,7 @@ TEST_F(BettingPanel, OneEmptyDropDownGivesATwoDigitBet) {
   EXPECT_EQ(main->LabelCh1->text(), "57");
 }
 
-TEST_F(BettingPanel, ValidationCopiesBothRowsAndHidesThePanel) {
+TEST_F(BettingPanel, TheBarValidatesBothRowsAndHidesThePanel) {
   main->ValiderSelection->click();
   EXPECT_EQ(main->LabelCh1->text(), "123");
   EXPECT_EQ(main->LabelCh2->text(), "456");
@@ -84,19 +79,19 @@ TEST_F(BettingPanel, CellPainterStretchesPortraitsAndFirstFrames) {
     int sourceLeft;
   };
   const Case cases[] = {
-      {0, 0, &PortraitSheet, 0},
-      {0, 1, &PortraitSheet, FrameWidth},
-      {1, 0, &HorseFrames[1][1], 0},
-      {3, 1, &HorseFrames[6][1], 0},
+      {0, 0, &main->PortraitSheet, 0},
+      {0, 1, &main->PortraitSheet, SpriteWidth},
+      {1, 0, &main->HorseFrames[1][1], 0},
+      {3, 1, &main->HorseFrames[6][1], 0},
   };
   for (const Case& c : cases) {
     const TRect cell = grid.CellRect(c.col, c.row);
-    ASSERT_EQ(cell.Width(), FrameWidth);
+    ASSERT_EQ(cell.Width(), SpriteWidth);
     ASSERT_EQ(cell.Height(), GridRowHeight);
     // The reference: the same picture stretched by the canvas from 60 to 62 rows.
-    TBitmap expected(FrameWidth, GridRowHeight);
-    TCanvas(expected).CopyRect({0, 0, FrameWidth, GridRowHeight}, *c.source,
-                               {c.sourceLeft, 0, c.sourceLeft + FrameWidth, FrameHeight});
+    TBitmap expected(SpriteWidth, GridRowHeight);
+    TCanvas(expected).CopyRect({0, 0, SpriteWidth, GridRowHeight}, *c.source,
+                               {c.sourceLeft, 0, c.sourceLeft + SpriteWidth, SpriteHeight});
     const QImage shown = grid.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown.copy(cell.ToQRect().translated(grid.contentsRect().topLeft())),
               expected.Image())

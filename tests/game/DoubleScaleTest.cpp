@@ -44,14 +44,16 @@ TEST_F(DoubleScale, PicturesAreTwiceAsDenseKeyedAlikeAndTextIsDrawnAtTheScreensR
   ASSERT_TRUE(ScreenOfRatioTwo);
   ASSERT_EQ(PictureRatio(), 2);
   // The layout's sizes, four device pixels for each logical one.
-  EXPECT_EQ(QSize(BackgroundBitmap.Width(), BackgroundBitmap.Height()), QSize(800, 600));
-  EXPECT_EQ(BackgroundBitmap.Image().size(), QSize(1600, 1200));
-  EXPECT_EQ(SpriteSheet.Image().size(), QSize(2 * SpriteSheet.Width(), 2 * SpriteSheet.Height()));
-  EXPECT_EQ(PortraitSheet.Image().size(), QSize(292, 120));
+  const TBitmap& track = main->BackgroundBitmap;
+  EXPECT_EQ(QSize(track.Width(), track.Height()), QSize(800, 600));
+  EXPECT_EQ(track.Image().size(), QSize(1600, 1200));
+  const TBitmap& sprites = main->SpriteSheet;
+  EXPECT_EQ(sprites.Image().size(), QSize(2 * sprites.Width(), 2 * sprites.Height()));
+  EXPECT_EQ(main->PortraitSheet.Image().size(), QSize(292, 120));
   EXPECT_EQ(main->AnimateHomme->FrameOrigin(), QPoint(-5, -5));
   for (int h = 1; h <= HorseCount; ++h) {
-    const TBitmap& frame = HorseFrames[h][1];
-    EXPECT_EQ(frame.Image().size(), QSize(2 * FrameWidth, 2 * FrameHeight)) << h;
+    const TBitmap& frame = main->HorseFrames[h][1];
+    EXPECT_EQ(frame.Image().size(), QSize(2 * SpriteWidth, 2 * SpriteHeight)) << h;
     EXPECT_TRUE(frame.Transparent) << h;
     EXPECT_EQ(ColorToQColor(frame.TransparentColor).rgb(), HorseKey) << h;
   }
@@ -63,8 +65,9 @@ TEST_F(DoubleScale, PicturesAreTwiceAsDenseKeyedAlikeAndTextIsDrawnAtTheScreensR
   EXPECT_EQ(surface.size(), QSize(1600, 1200));
   // A horse in mid-race is its 2× frame pixel for pixel, its key colour left out.
   const int h = 5;
-  const QImage frame = HorseFrames[h][AnimFrame].Image();
-  const QPoint at = QPoint(HorseRect[h].Left, HorseRect[h].Top) * 2;
+  const QImage frame = main->HorseFrames[h][main->Game.AnimFrame()].Image();
+  const TRect& horseRect = main->HorseRect[h];
+  const QPoint at = QPoint(horseRect.Left, horseRect.Top) * 2;
   int drawn = 0;
   int mismatched = 0;
   for (int y = 0; y < frame.height(); ++y) {
@@ -81,22 +84,24 @@ TEST_F(DoubleScale, PicturesAreTwiceAsDenseKeyedAlikeAndTextIsDrawnAtTheScreensR
   }
   EXPECT_GT(drawn, frame.width() * frame.height() / 5);
   EXPECT_EQ(mismatched, 0);
-  EXPECT_GT(SharpShare(surface, HorseRect[h].ToQRect()), Sharp);
+  EXPECT_GT(SharpShare(surface, horseRect.ToQRect()), Sharp);
   // The title, above the lanes.
   EXPECT_GT(SharpShare(surface, {300, 0, 200, 50}), Sharp);
 
   FinishRace();
   // The rank written at the post of the first horse in.
-  const int first = ArrivalOrder[0].digitValue();
-  EXPECT_GT(SharpShare(main->Surface(), {FinishLine + 70, HorseY[first] + 32, 8, 12}), Sharp);
+  const int first = main->Game.ArrivalOrder()[0].digitValue();
+  EXPECT_GT(SharpShare(main->Surface(), {FinishLine + 70, main->Game.HorseY(first) + 32, 8, 12}),
+            Sharp);
 
   // A drop-down's face (picture and number) and the grid's portraits.
   main->PanelPropos->show();
   main->Choix1->setCurrentIndex(0);
   const QImage face = main->Choix1->grab().toImage();
   EXPECT_EQ(face.devicePixelRatio(), 2.0);
-  EXPECT_GT(SharpShare(face, {1, 1, FrameWidth, ChoiceItemHeight}), Sharp);
-  EXPECT_GT(SharpShare(main->StringGrid1->grab().toImage(), {2, 2, FrameWidth, 60}), Sharp);
+  EXPECT_GT(SharpShare(face, {1, 1, SpriteWidth, ChoiceItemHeight}), Sharp);
+  EXPECT_GT(SharpShare(main->StringGrid1->grab().toImage(), {2, 2, SpriteWidth, SpriteHeight}),
+            Sharp);
 
   // The cloud's text.
   Application->SetMainForm(main.get());

@@ -11,21 +11,24 @@
 #include "toolkit/ComboBox.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/StringGrid.h"
+#include "toolkit/Timer.h"
 
-// Drives the two timers in the order of their 80 and 90 ms periods until the race ends or
-// `advanceTicks` advance ticks have run, calling `afterTick` after each. Returns advance ticks.
+// Drives the two timers in the order of their periods, as the race set them, until the race ends
+// or `advanceTicks` advance ticks have run, calling `afterTick` after each. Returns advance ticks.
 inline int RunTicks(TMain& main, int advanceTicks, const std::function<void()>& afterTick = {}) {
+  const int advancePeriod = main.TimerAvancer->Interval();
+  const int animationPeriod = main.TimerMouvement->Interval();
   int advance = 0;
-  int nextAdvance = 80;
-  int nextAnimation = 90;
-  while (!main.Go->isEnabled() && advance < advanceTicks) {
+  int nextAdvance = advancePeriod;
+  int nextAnimation = animationPeriod;
+  while (main.Game.Racing() && advance < advanceTicks) {
     if (nextAdvance <= nextAnimation) {
       main.TimerAvancerTimer();
       ++advance;
-      nextAdvance += 80;
+      nextAdvance += advancePeriod;
     } else {
       main.TimerMouvementTimer();
-      nextAnimation += 90;
+      nextAnimation += animationPeriod;
     }
     if (afterTick) afterTick();
   }
@@ -44,10 +47,22 @@ class GameTest : public ::testing::Test {
     SetSoundPlayer(nullptr);
   }
 
+  // Chooses horses k1, k2 and k3 in the three drop-downs, as a player does.
+  void Choose(int k1, int k2, int k3) {
+    const int picks[] = {k1, k2, k3};
+    TComboBox* boxes[] = {main->Choix1, main->Choix2, main->Choix3};
+    for (int i = 0; i < 3; ++i) boxes[i]->setCurrentIndex(picks[i] - 1);
+  }
+  // Chooses three horses and presses the portrait of grid row `row`.
+  void PlaceBet(int row, int k1, int k2, int k3) {
+    Choose(k1, k2, k3);
+    main->PressGridCell(0, row);
+  }
+
   // Runs the race to its end, or fails at 2,000 advance ticks. Returns the advance ticks.
   int FinishRace(const std::function<void()>& afterTick = {}) {
     const int advance = RunTicks(*main, 2001, afterTick);
-    EXPECT_TRUE(main->Go->isEnabled()) << "the race never ends";
+    EXPECT_FALSE(main->Game.Racing()) << "the race never ends";
     return advance;
   }
 

@@ -136,25 +136,29 @@ TEST_F(Keyboard, ARoundPlayedByKeysFollowsTheMouseRulesAndIsToldToScreenReaders)
   GameKey(Qt::CTRL | Qt::Key_P);
   ASSERT_FALSE(main->Go->isEnabled());
   main->TimerAvancerTimer();
-  const QString soFar = ArrivalOrder;
-  const int x = HorseX[1];
+  const TGame& game = main->Game;
+  const QString soFar = game.ArrivalOrder();
+  const int x = game.HorseX(1);
   for (QKeyCombination keys : {Qt::CTRL | Qt::Key_P, Qt::CTRL | Qt::Key_M, Qt::CTRL | Qt::Key_N}) {
     GameKey(keys);
   }
-  EXPECT_EQ(HorseX[1], x);
-  EXPECT_EQ(ArrivalOrder, soFar);
+  EXPECT_EQ(game.HorseX(1), x);
+  EXPECT_EQ(game.ArrivalOrder(), soFar);
   EXPECT_FALSE(main->PanelPropos->isVisible());
   FinishRace();
-  EXPECT_EQ(Score1, ScoreBet("312", ArrivalOrder));
-  EXPECT_EQ(Score2, ScoreBet("319", ArrivalOrder));
-  EXPECT_EQ(Name(main->LabelPointJoueur1), "Points du joueur 1 : " + QString::number(Score1));
-  EXPECT_EQ(Name(main->LabelPointJoueur2), "Points du joueur 2 : " + QString::number(Score2));
+  const QString& order = game.ArrivalOrder();
+  EXPECT_EQ(game.Score1(), ScoreBet("312", order));
+  EXPECT_EQ(game.Score2(), ScoreBet("319", order));
+  EXPECT_EQ(Name(main->LabelPointJoueur1),
+            "Points du joueur 1 : " + QString::number(game.Score1()));
+  EXPECT_EQ(Name(main->LabelPointJoueur2),
+            "Points du joueur 2 : " + QString::number(game.Score2()));
   const QString told = Said();
   EXPECT_TRUE(told.startsWith(QStringLiteral("Arrivée : 1re place : cheval %1, 2e place : "
                                              "cheval %2, 3e place : cheval %3.")
-                                  .arg(ArrivalOrder[0])
-                                  .arg(ArrivalOrder[1])
-                                  .arg(ArrivalOrder[2])))
+                                  .arg(order[0])
+                                  .arg(order[1])
+                                  .arg(order[2])))
       << told.toStdString();
 
   // The menu from the keyboard; the sound switch; a new game.
@@ -163,8 +167,9 @@ TEST_F(Keyboard, ARoundPlayedByKeysFollowsTheMouseRulesAndIsToldToScreenReaders)
   main->PopupMenu1->close();
   GameKey(Qt::CTRL | Qt::Key_J);
   EXPECT_FALSE(main->Jouersons1->isChecked());
+  EXPECT_FALSE(game.SoundsOn());
   GameKey(Qt::CTRL | Qt::Key_N);
-  EXPECT_EQ(Score1 + Score2, 0);
+  EXPECT_EQ(game.Score1() + game.Score2(), 0);
   EXPECT_EQ(Row(0) + Row(1), "123456");
   EXPECT_TRUE(main->PanelPropos->isVisible());
   EXPECT_EQ(Name(main->LabelPointJoueur1), "Points du joueur 1 : 0");

@@ -112,7 +112,8 @@ TEST_F(InEnglish, ARoundSpeaksEnglishInTheMenuTheHintsAndToScreenReaders) {
   EXPECT_EQ(main->windowTitle(), "Main");
 
   PlayRound(*main, [this] { FinishRace(); });
-  EXPECT_EQ(Name(main->LabelPointJoueur1), "Player 1's score: " + QString::number(Score1));
+  const TGame& game = main->Game;
+  EXPECT_EQ(Name(main->LabelPointJoueur1), "Player 1's score: " + QString::number(game.Score1()));
   EXPECT_EQ(Name(main->LabelCh2), "Player 2's bet: 4, 5, 6");
   // The first race: each total is that race's points.
   const auto points = [](int32_t n) {
@@ -123,10 +124,10 @@ TEST_F(InEnglish, ARoundSpeaksEnglishInTheMenuTheHintsAndToScreenReaders) {
   EXPECT_EQ(notice->accessibleName(),
             QStringLiteral("Result: 1st place: horse %1, 2nd place: horse %2, 3rd place: horse "
                            "%3. Player 1: %4; player 2: %5.")
-                .arg(ArrivalOrder[0])
-                .arg(ArrivalOrder[1])
-                .arg(ArrivalOrder[2])
-                .arg(points(Score1), points(Score2)));
+                .arg(game.ArrivalOrder()[0])
+                .arg(game.ArrivalOrder()[1])
+                .arg(game.ArrivalOrder()[2])
+                .arg(points(game.Score1()), points(game.Score2())));
 
   const QStringList english = TextsOf(Translations + "/tierce_en.ts", true);
   for (const QString& text : ShownTexts(*main)) {

@@ -93,38 +93,32 @@ TEST_F(MainWindow, OnlyGoAndTheDropDownsCarryHints) {
   }
 }
 
-TEST_F(MainWindow, CreationSetsTheStartingState) {
-  EXPECT_EQ(FinishLine, 700);
-  EXPECT_EQ(SpriteWidth, 73);
-  EXPECT_EQ(SpriteHeight, 60);
-  EXPECT_EQ(AnimFrame, 1);
-  EXPECT_EQ(Score1, 0);
-  EXPECT_EQ(Score2, 0);
-  EXPECT_EQ(BackgroundBitmap.Width(), 800);
-  EXPECT_EQ(BackgroundBitmap.Height(), 600);
-  EXPECT_EQ(SceneBitmap.Image(), BackgroundBitmap.Image());
-  EXPECT_EQ(SpriteSheet.Width(), 586);
-  EXPECT_EQ(PortraitSheet.Width(), 146);
+TEST_F(MainWindow, OpensOnANewGameWithTheTrackStillAndTheGentlemanMoving) {
+  EXPECT_EQ(main->BackgroundBitmap.Width(), 800);
+  EXPECT_EQ(main->BackgroundBitmap.Height(), 600);
+  EXPECT_EQ(main->SceneBitmap.Image(), main->BackgroundBitmap.Image());
   EXPECT_FALSE(main->TimerMouvement->Active());
   EXPECT_FALSE(main->TimerAvancer->Active());
   EXPECT_TRUE(main->AnimateHomme->Active());
+  EXPECT_TRUE(main->Game.BetsOpen());
   EXPECT_TRUE(main->PanelPropos->isVisibleTo(main.get()));
-  const char* expected[2][4] = {{"J1", "1", "2", "3"}, {"J2", "4", "5", "6"}};
+  const char* expected[2][3] = {{"1", "2", "3"}, {"4", "5", "6"}};
   for (int row = 0; row < 2; ++row)
-    for (int col = 0; col < 4; ++col)
-      EXPECT_EQ(main->StringGrid1->Cell(col, row), expected[row][col]) << col << "," << row;
+    for (int col = 1; col <= 3; ++col)
+      EXPECT_EQ(main->StringGrid1->Cell(col, row), expected[row][col - 1]) << col << "," << row;
 }
 
 TEST_F(MainWindow, EachFrameIsCutFromItsCellAndKeyedOnItsOwnCorner) {
   for (int h = 1; h <= HorseCount; ++h) {
     for (int f = 1; f <= GallopFrameCount; ++f) {
-      const TBitmap& frame = HorseFrames[h][f];
-      ASSERT_EQ(frame.Width(), FrameWidth);
-      ASSERT_EQ(frame.Height(), FrameHeight);
+      const TBitmap& frame = main->HorseFrames[h][f];
+      ASSERT_EQ(frame.Width(), SpriteWidth);
+      ASSERT_EQ(frame.Height(), SpriteHeight);
       EXPECT_TRUE(frame.Transparent);
       EXPECT_EQ(frame.TransparentColor, frame.Pixel(1, 1));
-      const QRect cell(FrameWidth * (f - 1), FrameHeight * (h - 1), FrameWidth, FrameHeight);
-      EXPECT_EQ(frame.Image(), SpriteSheet.Image().copy(cell)) << "horse " << h << " frame " << f;
+      const QRect cell(SpriteWidth * (f - 1), SpriteHeight * (h - 1), SpriteWidth, SpriteHeight);
+      EXPECT_EQ(frame.Image(), main->SpriteSheet.Image().copy(cell))
+          << "horse " << h << " frame " << f;
     }
   }
 }
@@ -134,7 +128,7 @@ TEST_F(MainWindow, DropDownsListTheNineHorsesWithTheirLastFrame) {
     ASSERT_EQ(choice->count(), 9);
     for (int k = 1; k <= 9; ++k) {
       EXPECT_EQ(choice->itemText(k - 1), QString::number(k));
-      EXPECT_EQ(choice->ItemPicture(k - 1), &HorseFrames[k][8]);
+      EXPECT_EQ(choice->ItemPicture(k - 1), &main->HorseFrames[k][8]);
     }
     EXPECT_EQ(choice->currentIndex(), -1);
     EXPECT_EQ(choice->Text(), "");
@@ -157,42 +151,40 @@ TEST_F(MainWindow, MenuHasItsCommandsInOrder) {
   EXPECT_TRUE(main->Jouersons1->isChecked());
 }
 
-TEST_F(MainWindow, SoundSwitchFlipsOnEachClick) {
-  main->Jouersons1->trigger();
-  EXPECT_FALSE(main->Jouersons1->isChecked());
-  main->Jouersons1->trigger();
-  EXPECT_TRUE(main->Jouersons1->isChecked());
+TEST_F(MainWindow, TheCheckMarkShowsTheSoundSwitchThatEachClickFlips) {
+  for (bool expected : {false, true}) {
+    main->Jouersons1->trigger();
+    EXPECT_EQ(main->Game.SoundsOn(), expected);
+    EXPECT_EQ(main->Jouersons1->isChecked(), expected);
+  }
   main->Jouersons1Click();
+  EXPECT_FALSE(main->Game.SoundsOn());
   EXPECT_FALSE(main->Jouersons1->isChecked());
 }
 
-TEST_F(MainWindow, NewGameResetsScoresGridAndPanelButNotTheBetLabels) {
-  Score1 = 12;
-  Score2 = 7;
-  main->StringGrid1->SetCell(1, 0, "9");
-  main->StringGrid1->SetCell(3, 1, "1");
-  main->LabelCh1->setText("987");
-  main->PanelPropos->hide();
+TEST_F(MainWindow, NewGameShowsTheResetScoresGridAndPanelButNotTheBetLabels) {
+  PlaceBet(0, 9, 8, 7);
+  main->ValiderSelectionClick();
+  ASSERT_EQ(main->LabelCh1->text(), "987");
+  main->LabelPointJoueur1->setText("12");
 
   main->Recommencer1->trigger();
 
-  EXPECT_EQ(Score1, 0);
-  EXPECT_EQ(Score2, 0);
   EXPECT_EQ(main->LabelPointJoueur1->text(), "0");
   EXPECT_EQ(main->LabelPointJoueur2->text(), "0");
   EXPECT_TRUE(main->PanelPropos->isVisibleTo(main.get()));
   EXPECT_EQ(main->StringGrid1->Cell(1, 0), "1");
   EXPECT_EQ(main->StringGrid1->Cell(3, 1), "6");
-  EXPECT_EQ(main->StringGrid1->Cell(0, 0), "J1");
   EXPECT_EQ(main->LabelCh1->text(), "987");
 }
 
 TEST_F(MainWindow, ChangeTheBetsOnlyShowsThePanel) {
-  main->PanelPropos->hide();
-  main->StringGrid1->SetCell(2, 0, "8");
+  PlaceBet(1, 9, 8, 7);
+  main->ValiderSelectionClick();
   main->Modifierlescheveaux1->trigger();
   EXPECT_TRUE(main->PanelPropos->isVisibleTo(main.get()));
-  EXPECT_EQ(main->StringGrid1->Cell(2, 0), "8");
+  EXPECT_EQ(main->StringGrid1->Cell(1, 1), "9");
+  EXPECT_EQ(main->LabelCh2->text(), "987");
 }
 
 TEST_F(MainWindow, DrawingShowsUntilARepaintBringsBackTheCleanTrack) {
@@ -201,8 +193,8 @@ TEST_F(MainWindow, DrawingShowsUntilARepaintBringsBackTheCleanTrack) {
   main->Canvas().FillRect({100, 100, 200, 200});
   const QImage drawn = main->grab().toImage();
   EXPECT_EQ(drawn.pixelColor(150, 150), ColorToQColor(0x123456));
-  EXPECT_EQ(drawn.pixel(150, 90), BackgroundBitmap.Image().pixel(150, 90));
+  EXPECT_EQ(drawn.pixel(150, 90), main->BackgroundBitmap.Image().pixel(150, 90));
 
   const QImage repainted = main->grab().toImage();
-  EXPECT_EQ(repainted.pixel(150, 150), BackgroundBitmap.Image().pixel(150, 150));
+  EXPECT_EQ(repainted.pixel(150, 150), main->BackgroundBitmap.Image().pixel(150, 150));
 }

@@ -21,9 +21,8 @@ class Race : public GameTest {
 
 }  // namespace
 
-TEST_F(Race, StartResetsTheHorsesValidatesAndStartsBothTimers) {
-  main->StringGrid1->SetCell(1, 0, "7");
-  Score1 = 4;
+TEST_F(Race, StartValidatesDisablesTheCommandsAndStartsBothTimers) {
+  PlaceBet(0, 7, 2, 3);
   main->GoClick();
   EXPECT_EQ(main->LabelCh1->text(), "723");
   EXPECT_EQ(main->LabelCh2->text(), "456");
@@ -35,133 +34,86 @@ TEST_F(Race, StartResetsTheHorsesValidatesAndStartsBothTimers) {
   EXPECT_TRUE(main->Quitter->isEnabled());
   EXPECT_EQ(main->TimerMouvement->Interval(), 90);
   EXPECT_EQ(main->TimerAvancer->Interval(), 80);
-  EXPECT_EQ(NextRank, 1);
-  EXPECT_EQ(AnimFrame, 1);
-  EXPECT_EQ(ArrivalOrder, "");
-  EXPECT_EQ(Score1, 4);
+  EXPECT_TRUE(main->Game.Racing());
   for (int h = 1; h <= 9; ++h) {
-    EXPECT_EQ(HorseX[h], -FrameWidth);
-    EXPECT_EQ(HorseY[h], FirstLaneTop + LaneHeight * (h - 1));
-    EXPECT_FALSE(HorseFinished[h]);
-    EXPECT_EQ(HorseRect[h], (TRect{-FrameWidth, HorseY[h], 0, HorseY[h] + FrameHeight}));
-    EXPECT_EQ(PrevHorseRect[h], HorseRect[h]);
+    const int32_t y = main->Game.HorseY(h);
+    EXPECT_EQ(main->HorseRect[h], (TRect{-SpriteWidth, y, 0, y + SpriteHeight}));
+    EXPECT_EQ(main->PrevHorseRect[h], main->HorseRect[h]);
   }
 }
 
-TEST_F(Race, RunsToTheEndAndScoresBothPlayers) {
-  Score1 = 3;
-  Score2 = 0;
+TEST_F(Race, EndsWithTheTimersStoppedTheCommandsBackAndTheScoresShown) {
+  RandSeed = 28;  // arrives 8, 1, 9
+  PlaceBet(1, 1, 8, 9);
   main->GoClick();
-  int firstArrivalTick = 0;
-  int ticks = 0;
-  const int advanceTicks = FinishRace([&] {
-    if (firstArrivalTick == 0 && !ArrivalOrder.isEmpty()) firstArrivalTick = ticks;
-    ++ticks;
-  });
-  ASSERT_TRUE(main->Go->isEnabled());
-  EXPECT_GE(advanceTicks, 86);
-  EXPECT_LE(advanceTicks, 773);
-  ASSERT_EQ(ArrivalOrder.size(), 9);
-  for (char digit = '1'; digit <= '9'; ++digit) EXPECT_TRUE(ArrivalOrder.contains(QChar(digit)));
-  EXPECT_EQ(NextRank, 10);
-  for (int h = 1; h <= 9; ++h) EXPECT_EQ(HorseX[h], 710);
+  FinishRace();
   EXPECT_FALSE(main->TimerMouvement->Active());
   EXPECT_FALSE(main->TimerAvancer->Active());
+  EXPECT_TRUE(main->Go->isEnabled());
   EXPECT_TRUE(main->Recommencer1->isEnabled());
   EXPECT_TRUE(main->Modifierlescheveaux1->isEnabled());
-  EXPECT_EQ(Score1, 3 + ScoreBet("123", ArrivalOrder));
-  EXPECT_EQ(Score2, ScoreBet("456", ArrivalOrder));
-  EXPECT_EQ(main->LabelPointJoueur1->text(), QString::number(Score1));
-  EXPECT_EQ(main->LabelPointJoueur2->text(), QString::number(Score2));
+  EXPECT_EQ(main->LabelPointJoueur1->text(), "0");
+  EXPECT_EQ(main->LabelPointJoueur2->text(), "5");
 }
 
-TEST_F(Race, NoHorseArrivesBeforeTheEightySixthAdvanceTick) {
+TEST_F(Race, EachRankIsWrittenInYellowOnDarkGreenAtThePostOnTheWindowOnly) {
   main->GoClick();
-  for (int tick = 1; tick <= 85; ++tick) {
-    main->TimerAvancerTimer();
-    ASSERT_EQ(ArrivalOrder, "") << "tick " << tick;
-  }
-}
-
-TEST_F(Race, ArrivalsInOneTickAreRankedByHorseNumber) {
-  main->GoClick();
-  HorseX[7] = 699;
-  HorseX[2] = 699;
-  HorseX[5] = 720;  // further past the line makes no difference
-  main->TimerAvancerTimer();
-  EXPECT_EQ(ArrivalOrder, "257");
-  EXPECT_EQ(NextRank, 4);
-  for (int h : {2, 5, 7}) EXPECT_EQ(HorseX[h], 710);
-}
-
-TEST_F(Race, AHorseExactlyOnTheLineHasArrived) {
-  main->GoClick();
-  // Find the step horse 4 will draw in the next tick, and stop it exactly on the line.
-  const uint32_t seed = RandSeed;
-  int step = 0;
-  for (int h = 1; h <= 4; ++h) step = Random(9) + 1;
-  RandSeed = seed;
-  HorseX[4] = 700 - step;
-  main->TimerAvancerTimer();
-  EXPECT_TRUE(HorseFinished[4]);
-  EXPECT_EQ(ArrivalOrder, "4");
-}
-
-TEST_F(Race, RankIsWrittenOnceInYellowOnDarkGreenAtThePost) {
-  main->GoClick();
-  HorseX[3] = 705;
-  // The window gains the rank in its box at (770, lane + 32) and nothing else, for good.
+  // With the animation still, the window gains each rank in its box at (770, lane + 32) and
+  // nothing else.
   QImage expected = main->Surface().copy();
   TCanvas post(expected);
   post.Font.SetName("Arial");
   post.Font.SetColor(clYellow);
   post.Brush.Color = clGreen;
-  post.TextOut(770, HorseY[3] + 32, "1");
-  const QImage scene = SceneBitmap.Image().copy();
-  for (int tick = 0; tick < 2; ++tick) {
+  const QImage scene = main->SceneBitmap.Image().copy();
+  while (main->Game.Racing()) {
+    const int ranked = main->Game.ArrivalOrder().size();
     main->TimerAvancerTimer();
-    EXPECT_EQ(main->Surface(), expected) << tick;
+    const QString order = main->Game.ArrivalOrder();
+    for (int rank = ranked + 1; rank <= order.size(); ++rank) {
+      const int horse = order[rank - 1].digitValue();
+      post.TextOut(770, main->Game.HorseY(horse) + 32, QString::number(rank));
+    }
+    ASSERT_EQ(main->Surface(), expected) << order.toStdString();
   }
-  EXPECT_EQ(SceneBitmap.Image(), scene);  // the scene never holds the rank
-  EXPECT_EQ(ArrivalOrder.count('3'), 1);
+  EXPECT_EQ(main->SceneBitmap.Image(), scene);
 }
 
 TEST_F(Race, AllHorsesGallopInStepStartingWithFrameTwoOfTheirOwnCells) {
   main->GoClick();
   for (int tick = 0; tick < 30; ++tick) main->TimerAvancerTimer();
   main->TimerMouvementTimer();
-  EXPECT_EQ(AnimFrame, 2);
   // The scene is the track with each horse's frame 2, keyed, where it stands.
-  QImage scene = BackgroundBitmap.Image().copy();
-  for (int h = 1; h <= 9; ++h) TCanvas(scene).Draw(HorseX[h], HorseY[h], HorseFrames[h][2]);
-  EXPECT_EQ(SceneBitmap.Image(), scene);
-  for (int tick = 0; tick < 8; ++tick) main->TimerMouvementTimer();
-  EXPECT_EQ(AnimFrame, 2);
+  const TGame& game = main->Game;
+  QImage scene = main->BackgroundBitmap.Image().copy();
+  for (int h = 1; h <= 9; ++h) {
+    TCanvas(scene).Draw(game.HorseX(h), game.HorseY(h), main->HorseFrames[h][2]);
+  }
+  EXPECT_EQ(main->SceneBitmap.Image(), scene);
   // A frame is its cell of the sheet, keyed on the field at (1, 1), whatever the cell's corner.
-  QImage sheet(2 * FrameWidth, 2 * FrameHeight, QImage::Format_RGB32);
+  QImage sheet(2 * SpriteWidth, 2 * SpriteHeight, QImage::Format_RGB32);
   sheet.fill(Qt::blue);
-  sheet.setPixel(FrameWidth, FrameHeight, qRgb(255, 0, 0));
+  sheet.setPixel(SpriteWidth, SpriteHeight, qRgb(255, 0, 0));
   const TBitmap cell = CutHorseFrame(TBitmap(sheet), 2, 2);
-  EXPECT_EQ(cell.Image(), sheet.copy(FrameWidth, FrameHeight, FrameWidth, FrameHeight));
+  EXPECT_EQ(cell.Image(), sheet.copy(SpriteWidth, SpriteHeight, SpriteWidth, SpriteHeight));
   EXPECT_EQ(cell.TransparentColor, QColorToColor(Qt::blue));
 }
 
 TEST_F(Race, FinishedHorsesFreezeOnTheWindowButGallopOnTheScene) {
   main->GoClick();
-  for (int h = 1; h <= 9; ++h) HorseX[h] = 600;
-  main->TimerMouvementTimer();
-  const QImage before = main->Surface().copy(560, 50, 240, 60);
-  HorseX[1] = 705;
-  main->TimerAvancerTimer();
-  ASSERT_TRUE(HorseFinished[1]);
-  main->TimerMouvementTimer();
-  main->TimerMouvementTimer();
-  // Lane 1 on the window: unchanged but for the rank box at 770.
-  const QImage after = main->Surface().copy(560, 50, 240, 60);
-  for (int y = 0; y < 60; ++y)
-    for (int x = 0; x < 200; ++x) ASSERT_EQ(after.pixel(x, y), before.pixel(x, y)) << x << "," << y;
-  // On the scene horse 1 stands at 710.
-  EXPECT_EQ(HorseRect[1], (TRect{710, 50, 783, 110}));
+  int first = 0;
+  QImage frozen;
+  FinishRace([&] {
+    if (first != 0 || main->Game.ArrivalOrder().isEmpty()) return;
+    first = main->Game.ArrivalOrder()[0].digitValue();
+    frozen = main->Surface().copy(0, main->Game.HorseY(first), 800, SpriteHeight);
+  });
+  ASSERT_NE(first, 0);
+  // The first horse's lane on the window, its rank box included, as it was when it arrived.
+  const int32_t lane = main->Game.HorseY(first);
+  EXPECT_EQ(main->Surface().copy(0, lane, 800, SpriteHeight), frozen);
+  // On the scene it stands at 710.
+  EXPECT_EQ(main->HorseRect[first], (TRect{710, lane, 710 + SpriteWidth, lane + SpriteHeight}));
 }
 
 TEST_F(Race, SoundsFollowTheSwitchAtTheMomentOfEachSound) {
@@ -179,7 +131,7 @@ TEST_F(Race, SoundsFollowTheSwitchAtTheMomentOfEachSound) {
   };
   for (const Case& c : cases) {
     sounds.Calls.clear();
-    main->Jouersons1->setChecked(c.onAtStart);
+    if (main->Game.SoundsOn() != c.onAtStart) main->Jouersons1Click();
     main->GoClick();
     if (c.flipDuringRace) main->Jouersons1Click();
     FinishRace();
@@ -201,7 +153,7 @@ TEST_F(Race, TheStartSignalPlaysOverTheFreshTrack) {
   sounds.OnPlay = [&](const QString& name) {
     if (name == "Feu")
       trackClean = main->Surface().copy(700, 50, 100, 540) ==
-                   BackgroundBitmap.Image().copy(700, 50, 100, 540);
+                   main->BackgroundBitmap.Image().copy(700, 50, 100, 540);
   };
   main->GoClick();
   sounds.OnPlay = nullptr;
@@ -209,9 +161,7 @@ TEST_F(Race, TheStartSignalPlaysOverTheFreshTrack) {
 }
 
 TEST_F(Race, GoWhileThePanelIsShownValidatesTheGridAsItStands) {
-  main->Choix1->setCurrentIndex(8);
-  main->Choix2->setCurrentIndex(7);
-  main->Choix3->setCurrentIndex(6);  // chosen but never assigned to a player
+  Choose(9, 8, 7);  // chosen but never assigned to a player
   main->GoClick();
   EXPECT_EQ(main->LabelCh1->text(), "123");
   EXPECT_EQ(main->LabelCh2->text(), "456");

@@ -18,7 +18,8 @@ QString File() {
   return Folder() + QStringLiteral("/tierce.conf");
 }
 
-// One start of the game: whether "Jouer sons" is checked, and what it wrote on the terminal.
+// One start of the game: whether "Jouer sons" is checked (the game's switch, which the mark must
+// show), and what it wrote on the terminal.
 struct TStart {
   bool Checked;
   QString Said;
@@ -29,6 +30,7 @@ TStart Start(const std::function<void(TMain&)>& play = {}) {
   auto main = std::make_unique<TMain>();
   if (play) play(*main);
   const bool checked = main->Jouersons1->isChecked();
+  EXPECT_EQ(main->Game.SoundsOn(), checked) << "the mark is not the game's switch";
   main.reset();
   return {checked, QString::fromStdString(::testing::internal::GetCapturedStderr())};
 }

@@ -55,7 +55,7 @@ TEST(RaceTicks, AllocateNothingInTheMiddleOfARace) {
     RandSeed = 4242;
     main.GoClick();
     RunTicks(main, 10);
-    const int xBefore = HorseX[1];
+    const int xBefore = main.Game.HorseX(1);
     const QImage before = main.Surface().copy();
     Allocations = 0;
     Counting = true;
@@ -64,9 +64,9 @@ TEST(RaceTicks, AllocateNothingInTheMiddleOfARace) {
     Counting = false;
     EXPECT_EQ(Allocations, 0);
     // The ticks did their work: the horses moved and were drawn.
-    EXPECT_GT(HorseX[1], xBefore);
+    EXPECT_GT(main.Game.HorseX(1), xBefore);
     EXPECT_NE(main.Surface(), before);
-    for (int h = 1; h <= HorseCount; ++h) EXPECT_FALSE(HorseFinished[h]);
+    for (int h = 1; h <= HorseCount; ++h) EXPECT_FALSE(main.Game.HorseFinished(h));
   }
   SetSoundPlayer(nullptr);
 }

@@ -176,7 +176,7 @@ TEST_F(SoundFaults, ADeviceThatFailsOrHangsNeitherHoldsNorStopsTheGame) {
     EXPECT_LT(clock.elapsed(), c.startLimitMs) << c.fault;
     FinishRace();
     EXPECT_TRUE(main->Go->isEnabled()) << c.fault;
-    EXPECT_EQ(ArrivalOrder.size(), HorseCount) << c.fault;
+    EXPECT_EQ(main->Game.ArrivalOrder().size(), HorseCount) << c.fault;
     SetSoundPlayer(&sounds);
     // Closing a device whose audio thread is stuck must not hold the end of the program.
     clock.restart();

@@ -95,10 +95,10 @@ class ClickStorm : public GameTest {
 TEST_F(ClickStorm, RandomActionsOnEveryControlNeverBreakTheGame) {
   const int actions = CountFromEnvironment("TIERCE_STORM_ACTIONS", 5000);
   TMain& game = *main;
-  int expected1 = Score1 = 0;
-  int expected2 = Score2 = 0;
-  game.LabelPointJoueur1->setText("0");
-  game.LabelPointJoueur2->setText("0");
+  const TGame& model = game.Game;
+  ASSERT_EQ(model.Score1() + model.Score2(), 0);
+  int expected1 = 0;
+  int expected2 = 0;
   QString bet1;
   QString bet2;
   int races = 0;
@@ -151,19 +151,19 @@ TEST_F(ClickStorm, RandomActionsOnEveryControlNeverBreakTheGame) {
       ++races;
       bet1 = game.LabelCh1->text();
       bet2 = game.LabelCh2->text();
-      watch.Start();
+      watch.Start(game);
     } else if (newGame) {
       expected1 = expected2 = 0;
     }
     newGame = false;
     ASSERT_TRUE(watch.AfterTick(game)) << "action " << action;
     if (wasRunning && !watch.Running()) {
-      TRaceWatch::CheckFinalOrder();
-      expected1 += ScoreBet(bet1, ArrivalOrder);
-      expected2 += ScoreBet(bet2, ArrivalOrder);
+      TRaceWatch::CheckFinalOrder(game);
+      expected1 += ScoreBet(bet1, model.ArrivalOrder());
+      expected2 += ScoreBet(bet2, model.ArrivalOrder());
     }
-    ASSERT_EQ(Score1, expected1) << "action " << action;
-    ASSERT_EQ(Score2, expected2) << "action " << action;
+    ASSERT_EQ(model.Score1(), expected1) << "action " << action;
+    ASSERT_EQ(model.Score2(), expected2) << "action " << action;
     if (watch.Running()) {
       // Nothing a player does during a race changes the bets it is run for.
       const QString now1 = game.StringGrid1->Cell(1, 0) + game.StringGrid1->Cell(2, 0) +

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -52,12 +53,18 @@ void QuitFromMenu() {
   Main->Quitter->trigger();
 }
 
+// The race in silence, so that the start signal does not hold the game: the switch flipped as
+// the menu flips it.
+void SoundsOff() {
+  if (Main->Game.SoundsOn()) Main->Jouersons1Click();
+}
+
 // What the player does once the game window is up, in each case.
 void Play(const QByteArray& scenario) {
   if (scenario == "idle") {
     QuitFromMenu();
   } else if (scenario == "race") {
-    Main->Jouersons1->setChecked(false);
+    SoundsOff();
     Press(Main->Go);
     QTimer::singleShot(700, [] {
       if (!Main->TimerAvancer->Active()) Announce("NOT-RACING");
@@ -79,7 +86,7 @@ void Play(const QByteArray& scenario) {
     Main->PopupMenu1->popup(Main->mapToGlobal(QPoint(400, 300)));
     QTimer::singleShot(100, QuitFromMenu);
   } else if (scenario == "close") {
-    Main->Jouersons1->setChecked(false);
+    SoundsOff();
     Press(Main->Go);
     QTimer::singleShot(500, [] {
       Announce("QUIT");
@@ -126,6 +133,9 @@ TEST(Quitting, EndsTheProgramAtOnceWithStatusZeroAtEveryMoment) {
     environment.insert(kScenario, c.scenario);
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("SDL_AUDIODRIVER", "dummy");
+    // Its own settings: a switch a case turns off must not silence the next case.
+    const QTemporaryDir configuration;
+    environment.insert("XDG_CONFIG_HOME", configuration.path());
     child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(),
                 {"--gtest_filter=QuitChild.RunsTheGameUntilItQuits"});

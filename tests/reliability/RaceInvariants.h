@@ -15,8 +15,8 @@
 class TRaceWatch {
  public:
   // Right after GoClick.
-  void Start() {
-    for (int h = 1; h <= HorseCount; ++h) lastX_[h - 1] = HorseX[h];
+  void Start(const TMain& main) {
+    for (int h = 1; h <= HorseCount; ++h) lastX_[h - 1] = main.Game.HorseX(h);
     running_ = true;
   }
 
@@ -25,26 +25,29 @@ class TRaceWatch {
   // After every tick of either timer; returns false (with a failure) at the first broken rule.
   bool AfterTick(const TMain& main) {
     if (!running_) return true;
+    const TGame& game = main.Game;
+    const QString& order = game.ArrivalOrder();
     int finished = 0;
     for (int h = 1; h <= HorseCount; ++h) {
-      EXPECT_GE(HorseX[h], lastX_[h - 1]) << "horse " << h << " stepped back";
-      lastX_[h - 1] = HorseX[h];
-      if (HorseFinished[h]) {
+      EXPECT_GE(game.HorseX(h), lastX_[h - 1]) << "horse " << h << " stepped back";
+      lastX_[h - 1] = game.HorseX(h);
+      if (game.HorseFinished(h)) {
         ++finished;
-        EXPECT_EQ(HorseX[h], FinishLine + 10) << "horse " << h;
-        EXPECT_EQ(ArrivalOrder.count(QChar('0' + h)), 1) << "horse " << h << " in " << Order();
+        EXPECT_EQ(game.HorseX(h), FinishLine + 10) << "horse " << h;
+        EXPECT_EQ(order.count(QChar('0' + h)), 1) << "horse " << h << " in " << order.toStdString();
       } else {
-        EXPECT_LT(HorseX[h], FinishLine) << "horse " << h;
-        EXPECT_EQ(ArrivalOrder.count(QChar('0' + h)), 0) << "horse " << h << " in " << Order();
+        EXPECT_LT(game.HorseX(h), FinishLine) << "horse " << h;
+        EXPECT_EQ(order.count(QChar('0' + h)), 0) << "horse " << h << " in " << order.toStdString();
       }
       for (int other = h + 1; other <= HorseCount; ++other) {
-        EXPECT_FALSE(HorseRect[h].ToQRect().intersects(HorseRect[other].ToQRect()))
+        EXPECT_FALSE(main.HorseRect[h].ToQRect().intersects(main.HorseRect[other].ToQRect()))
             << "horses " << h << " and " << other << " overlap";
       }
     }
-    EXPECT_EQ(ArrivalOrder.size(), finished);
-    EXPECT_EQ(NextRank, finished + 1);
+    EXPECT_EQ(order.size(), finished);
+    EXPECT_EQ(game.NextRank(), finished + 1);
     const bool over = finished == HorseCount;
+    EXPECT_EQ(game.Racing(), !over);
     EXPECT_EQ(main.Go->isEnabled(), over);
     EXPECT_EQ(main.TimerAvancer->Active(), !over);
     EXPECT_EQ(main.TimerMouvement->Active(), !over);
@@ -53,17 +56,16 @@ class TRaceWatch {
   }
 
   // When the race is over: the order is a permutation of the nine horses.
-  static void CheckFinalOrder() {
-    ASSERT_EQ(ArrivalOrder.size(), HorseCount) << Order();
+  static void CheckFinalOrder(const TMain& main) {
+    const QString& order = main.Game.ArrivalOrder();
+    ASSERT_EQ(order.size(), HorseCount) << order.toStdString();
     for (char digit = '1'; digit <= '9'; ++digit) {
-      EXPECT_EQ(ArrivalOrder.count(QChar(digit)), 1) << Order();
+      EXPECT_EQ(order.count(QChar(digit)), 1) << order.toStdString();
     }
-    EXPECT_EQ(NextRank, 10);
+    EXPECT_EQ(main.Game.NextRank(), 10);
   }
 
  private:
-  static std::string Order() { return ArrivalOrder.toStdString(); }
-
   std::array<int32_t, HorseCount> lastX_{};
   bool running_ = false;
 };

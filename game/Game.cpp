@@ -1,0 +1,113 @@
+#include "game/Game.h"
+
+#include "game/Scoring.h"
+#include "toolkit/Random.h"
+
+TGame::TGame(bool soundsOn) : soundsOn_(soundsOn) {
+  validatedBets_[1] = QStringLiteral("123");
+  validatedBets_[2] = QStringLiteral("456");
+}
+
+// A race runs to its end: nothing restarts the game or changes the bets meanwhile.
+void TGame::NewGame() {
+  if (racing_) return;
+  score_[1] = 0;
+  score_[2] = 0;
+  emit ScoresChanged();
+  SetBetsOpen(true);
+  for (int player : {1, 2}) {
+    const int first = player == 1 ? 1 : 4;
+    bets_[player] = {QString::number(first), QString::number(first + 1),
+                     QString::number(first + 2)};
+    emit BetChanged(player);
+  }
+}
+
+void TGame::ChangeBets() {
+  if (racing_) return;
+  SetBetsOpen(true);
+}
+
+bool TGame::SetBet(int player, const TBet& choices) {
+  if (racing_) return false;
+  const auto& [first, second, third] = choices;
+  if (first == second || second == third || first == third) return false;
+  bets_[player] = choices;
+  emit BetChanged(player);
+  return true;
+}
+
+QString TGame::PlayerBet(int player) const {
+  const TBet& bet = bets_[player];
+  return bet[0] + bet[1] + bet[2];
+}
+
+void TGame::ValidateBets() {
+  bool changed = false;
+  for (int player : {1, 2}) {
+    changed |= validatedBets_[player] != PlayerBet(player);
+    validatedBets_[player] = PlayerBet(player);
+  }
+  if (changed) emit BetsValidated();
+  SetBetsOpen(false);
+}
+
+void TGame::StartRace() {
+  ValidateBets();
+  SetRacing(true);
+  arrivalOrder_.clear();
+  animFrame_ = 1;
+  nextRank_ = 1;
+  for (int h = 1; h <= HorseCount; ++h) {
+    horseFinished_[h] = false;
+    horseX_[h] = -SpriteWidth;
+    horseY_[h] = (h - 1) * SpriteHeight + FirstLaneTop;
+  }
+}
+
+void TGame::AdvanceTick() {
+  // A late tick after the last arrival must not score the race again.
+  if (!racing_) return;
+  for (int h = 1; h <= HorseCount; ++h) horseX_[h] += Random(9) + 1;
+  for (int h = 1; h <= HorseCount; ++h) {
+    if (horseX_[h] < FinishLine) continue;
+    horseX_[h] = FinishLine + 10;
+    if (horseFinished_[h]) continue;
+    emit HorseArrived(h, nextRank_);
+    arrivalOrder_ += QChar('0' + h);
+    ++nextRank_;
+    horseFinished_[h] = true;
+  }
+  for (bool finished : horseFinished_) {
+    if (!finished) return;
+  }
+  EndRace();
+}
+
+void TGame::EndRace() {
+  SetRacing(false);
+  for (int player : {1, 2}) score_[player] += ScoreBet(PlayerBet(player), arrivalOrder_);
+  emit ScoresChanged();
+  emit RaceEnded();
+}
+
+void TGame::NextAnimFrame() {
+  animFrame_ = animFrame_ % GallopFrameCount + 1;
+}
+
+void TGame::FlipSoundSwitch() {
+  soundsOn_ = !soundsOn_;
+  emit SoundSwitchChanged(soundsOn_);
+}
+
+void TGame::SetBetsOpen(bool open) {
+  if (open == betsOpen_) return;
+  betsOpen_ = open;
+  emit BetsOpenChanged(open);
+}
+
+void TGame::SetRacing(bool racing) {
+  if (racing == racing_) return;
+  racing_ = racing;
+  emit RacingChanged(racing);
+}
