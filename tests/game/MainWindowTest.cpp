@@ -162,29 +162,25 @@ TEST_F(MainWindow, TheCheckMarkShowsTheSoundSwitchThatEachClickFlips) {
   EXPECT_FALSE(main->Jouersons1->isChecked());
 }
 
-TEST_F(MainWindow, NewGameShowsTheResetScoresGridAndPanelButNotTheBetLabels) {
+// "Modifier les chevaux" only shows the panel; "Recommencer" also shows the reset scores and
+// grid, but the bet labels keep the last validated bets.
+TEST_F(MainWindow, TheMenusBettingCommandsShowThePanelAndANewGame) {
   PlaceBet(0, 9, 8, 7);
   main->ValiderSelectionClick();
-  ASSERT_EQ(main->LabelCh1->text(), "987");
+  main->Modifierlescheveaux1->trigger();
+  EXPECT_TRUE(main->PanelPropos->isVisibleTo(main.get()));
+  EXPECT_EQ(main->StringGrid1->Cell(1, 0), "9");
+  EXPECT_EQ(main->LabelCh1->text(), "987");
+
+  main->ValiderSelectionClick();
   main->LabelPointJoueur1->setText("12");
-
   main->Recommencer1->trigger();
-
   EXPECT_EQ(main->LabelPointJoueur1->text(), "0");
   EXPECT_EQ(main->LabelPointJoueur2->text(), "0");
   EXPECT_TRUE(main->PanelPropos->isVisibleTo(main.get()));
   EXPECT_EQ(main->StringGrid1->Cell(1, 0), "1");
   EXPECT_EQ(main->StringGrid1->Cell(3, 1), "6");
   EXPECT_EQ(main->LabelCh1->text(), "987");
-}
-
-TEST_F(MainWindow, ChangeTheBetsOnlyShowsThePanel) {
-  PlaceBet(1, 9, 8, 7);
-  main->ValiderSelectionClick();
-  main->Modifierlescheveaux1->trigger();
-  EXPECT_TRUE(main->PanelPropos->isVisibleTo(main.get()));
-  EXPECT_EQ(main->StringGrid1->Cell(1, 1), "9");
-  EXPECT_EQ(main->LabelCh2->text(), "987");
 }
 
 TEST_F(MainWindow, DrawingShowsUntilARepaintBringsBackTheCleanTrack) {

@@ -1,7 +1,6 @@
 #include <QAction>
 #include <QLabel>
 
-#include "game/Scoring.h"
 #include "tests/game/GameFixture.h"
 #include "toolkit/Random.h"
 #include "toolkit/SpeedButton.h"
@@ -16,16 +15,20 @@ class Race : public GameTest {
     main->show();  // the window surface only reaches the screen image of a shown window
     RandSeed = 20261208;
   }
-  QRgb OnWindow(int x, int y) { return main->Surface().pixel(x, y); }
 };
 
 }  // namespace
 
-TEST_F(Race, StartValidatesDisablesTheCommandsAndStartsBothTimers) {
+// Go validates the grid as it stands, whatever the drop-downs hold, and the commands that would
+// change the bets wait for the last arrival, which shows the scores.
+TEST_F(Race, GoValidatesTheGridAsItStandsAndTheCommandsWaitForTheLastArrival) {
+  RandSeed = 28;  // arrives 8, 1, 9
   PlaceBet(0, 7, 2, 3);
+  PlaceBet(1, 1, 8, 9);
+  Choose(9, 8, 7);  // chosen but never assigned to a player
   main->GoClick();
   EXPECT_EQ(main->LabelCh1->text(), "723");
-  EXPECT_EQ(main->LabelCh2->text(), "456");
+  EXPECT_EQ(main->LabelCh2->text(), "189");
   EXPECT_FALSE(main->PanelPropos->isVisibleTo(main.get()));
   EXPECT_FALSE(main->Go->isEnabled());
   EXPECT_FALSE(main->Recommencer1->isEnabled());
@@ -34,18 +37,11 @@ TEST_F(Race, StartValidatesDisablesTheCommandsAndStartsBothTimers) {
   EXPECT_TRUE(main->Quitter->isEnabled());
   EXPECT_EQ(main->TimerMouvement->Interval(), 90);
   EXPECT_EQ(main->TimerAvancer->Interval(), 80);
-  EXPECT_TRUE(main->Game.Racing());
   for (int h = 1; h <= 9; ++h) {
     const int32_t y = main->Game.HorseY(h);
     EXPECT_EQ(main->HorseRect[h], (TRect{-SpriteWidth, y, 0, y + SpriteHeight}));
     EXPECT_EQ(main->PrevHorseRect[h], main->HorseRect[h]);
   }
-}
-
-TEST_F(Race, EndsWithTheTimersStoppedTheCommandsBackAndTheScoresShown) {
-  RandSeed = 28;  // arrives 8, 1, 9
-  PlaceBet(1, 1, 8, 9);
-  main->GoClick();
   FinishRace();
   EXPECT_FALSE(main->TimerMouvement->Active());
   EXPECT_FALSE(main->TimerAvancer->Active());
@@ -116,7 +112,9 @@ TEST_F(Race, FinishedHorsesFreezeOnTheWindowButGallopOnTheScene) {
   EXPECT_EQ(main->HorseRect[first], (TRect{710, lane, 710 + SpriteWidth, lane + SpriteHeight}));
 }
 
-TEST_F(Race, SoundsFollowTheSwitchAtTheMomentOfEachSound) {
+// Each sound follows the switch at its own moment, and the start signal, which blocks the loop,
+// plays over the fresh track, the last race's horses and ranks gone.
+TEST_F(Race, SoundsFollowTheSwitchAtTheMomentOfEachSoundOverTheFreshTrack) {
   struct Case {
     const char* name;
     bool onAtStart;
@@ -128,6 +126,11 @@ TEST_F(Race, SoundsFollowTheSwitchAtTheMomentOfEachSound) {
       {"off at start", false, false, {}},
       {"cleared during the race", true, true, {"Feu", "Bravo"}},
       {"set during the race", false, true, {"FIN"}},
+  };
+  sounds.OnPlay = [&](const QString& name) {
+    if (name != "Feu") return;
+    EXPECT_EQ(main->Surface().copy(700, 50, 100, 540),
+              main->BackgroundBitmap.Image().copy(700, 50, 100, 540));
   };
   for (const Case& c : cases) {
     sounds.Calls.clear();
@@ -143,27 +146,5 @@ TEST_F(Race, SoundsFollowTheSwitchAtTheMomentOfEachSound) {
           << c.name;
     }
   }
-}
-
-TEST_F(Race, TheStartSignalPlaysOverTheFreshTrack) {
-  main->GoClick();
-  FinishRace();
-  // Looks at the window at the moment the start signal is asked for.
-  bool trackClean = false;
-  sounds.OnPlay = [&](const QString& name) {
-    if (name == "Feu")
-      trackClean = main->Surface().copy(700, 50, 100, 540) ==
-                   main->BackgroundBitmap.Image().copy(700, 50, 100, 540);
-  };
-  main->GoClick();
   sounds.OnPlay = nullptr;
-  EXPECT_TRUE(trackClean);
-}
-
-TEST_F(Race, GoWhileThePanelIsShownValidatesTheGridAsItStands) {
-  Choose(9, 8, 7);  // chosen but never assigned to a player
-  main->GoClick();
-  EXPECT_EQ(main->LabelCh1->text(), "123");
-  EXPECT_EQ(main->LabelCh2->text(), "456");
-  EXPECT_FALSE(main->PanelPropos->isVisibleTo(main.get()));
 }
