@@ -1,11 +1,27 @@
 #include "game/Game.h"
 
+#include <utility>
+
 #include "game/Scoring.h"
 #include "toolkit/Random.h"
 
+namespace {
+
+// A new game's bets: 1-2-3 for player 1, 4-5-6 for player 2.
+TBet NewGameBet(int player) {
+  const int first = player == 1 ? 1 : 4;
+  return {QString::number(first), QString::number(first + 1), QString::number(first + 2)};
+}
+
+QString Joined(const TBet& bet) {
+  return bet[0] + bet[1] + bet[2];
+}
+
+}  // namespace
+
+// The bet labels show a new game's bets until the first validation.
 TGame::TGame(bool soundsOn) : soundsOn_(soundsOn) {
-  validatedBets_[1] = QStringLiteral("123");
-  validatedBets_[2] = QStringLiteral("456");
+  for (int player : {1, 2}) validatedBets_[player] = Joined(NewGameBet(player));
 }
 
 // A race runs to its end: nothing restarts the game or changes the bets meanwhile.
@@ -16,9 +32,7 @@ void TGame::NewGame() {
   emit ScoresChanged();
   SetBetsOpen(true);
   for (int player : {1, 2}) {
-    const int first = player == 1 ? 1 : 4;
-    bets_[player] = {QString::number(first), QString::number(first + 1),
-                     QString::number(first + 2)};
+    bets_[player] = NewGameBet(player);
     emit BetChanged(player);
   }
 }
@@ -38,15 +52,14 @@ bool TGame::SetBet(int player, const TBet& choices) {
 }
 
 QString TGame::PlayerBet(int player) const {
-  const TBet& bet = bets_[player];
-  return bet[0] + bet[1] + bet[2];
+  return Joined(bets_[player]);
 }
 
 void TGame::ValidateBets() {
   bool changed = false;
   for (int player : {1, 2}) {
-    changed |= validatedBets_[player] != PlayerBet(player);
-    validatedBets_[player] = PlayerBet(player);
+    const QString bet = PlayerBet(player);
+    changed |= std::exchange(validatedBets_[player], bet) != bet;
   }
   if (changed) emit BetsValidated();
   SetBetsOpen(false);

@@ -90,7 +90,6 @@ class TGame : public QObject {
   QString arrivalOrder_;
   TOneBased<int32_t, 2> score_;
   TOneBased<TBet, 2> bets_;
-  // What the bet labels hold before the first validation.
   TOneBased<QString, 2> validatedBets_;
   bool betsOpen_ = false;
   bool racing_ = false;
