@@ -1,6 +1,5 @@
 // The race on the window: a click on Go starts it, the advance timer runs the game's tick, the
 // animation timer draws the horses, and the game's end of the race stops both.
-#include <QAction>
 #include <QLabel>
 
 #include "game/UGaloppo.h"
