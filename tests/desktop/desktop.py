@@ -157,6 +157,29 @@ class Desktop:
         """The real game, on the scenario's display unless `variables` say otherwise."""
         return self.start([TIERCE], env=self.env(**variables), log="tierce.log")
 
+    def check_ended(self, game, what, deadline=10):
+        """That `game` ends within `deadline` seconds with status 0. A game that does not end is
+        described first: its windows, where each of its threads waits, how its log ends."""
+        try:
+            status = game.wait(deadline)
+        except subprocess.TimeoutExpired:
+            raise AssertionError(f"{what}: still running after {deadline} s; "
+                                 f"{self.describe(game.pid)}") from None
+        check(status == 0, f"{what}: status {status}")
+
+    def describe(self, pid):
+        """What a game that should have ended is doing, as one line."""
+        shown = [name for name in ("Splash", "Main") if self.display and self.window_named(name)]
+        focus = self.display and self.run("xdotool", "getwindowfocus", "getwindowname").strip()
+        threads = []
+        for task in sorted(os.listdir(f"/proc/{pid}/task")):
+            stat = read_file(f"/proc/{pid}/task/{task}/stat")
+            name, state = re.search(r"\((.*)\) (\S)", stat).groups() if stat else ("?", "?")
+            threads.append(f"{name} {state} in {read_file(f'/proc/{pid}/task/{task}/wchan')}")
+        log = read_file(os.path.join(self.dir, "tierce.log")).splitlines()[-10:]
+        return (f"windows shown {shown}, focus on {focus!r}; threads {threads}; "
+                f"its log ends {log}")
+
     def start_game(self, on_splash=lambda splash: None, **variables):
         """The game started and its splash clicked in its middle, after `on_splash` has looked
         at it; returns the process and the main window."""

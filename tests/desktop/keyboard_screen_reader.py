@@ -190,7 +190,7 @@ def main():
         check(scores(shot, main) == ["0", "0"], "the scores on screen after a new game")
 
         desktop.key("ctrl+q")
-        check(game.wait(10) == 0, f"Ctrl+Q gave status {game.returncode}")
+        desktop.check_ended(game, "Ctrl+Q")
 
 
 if __name__ == "__main__":

@@ -99,7 +99,7 @@ def two_monitors(layout, size, second):
                               10, "the main window at the monitor's top")
             check(hangs_down(desktop, main, GO, area), "the cloud does not hang down from Go")
         game.terminate()
-        check(game.wait(10) == 0, f"exit status {game.returncode}")
+        desktop.check_ended(game, "SIGTERM")
 
 
 def blown_up(picture, box):
@@ -197,7 +197,7 @@ def double_scale():
         blocky = [number + 1 for number, rank in enumerate(ranks) if blown_up(shot, rank)]
         check(not blocky, f"the ranks of the horses {blocky} are blown up from 1x")
         game.terminate()
-        check(game.wait(10) == 0, f"exit status {game.returncode}")
+        desktop.check_ended(game, "SIGTERM")
 
 
 if __name__ == "__main__":

@@ -102,7 +102,7 @@ def main():
         orca.wait_for(r"Recommencer|Modifier les chevaux|Jouer sons|Quitter le jeu")
         keys(desktop, "Escape")
         keys(desktop, "ctrl+q")
-        check(game.wait(10) == 0, f"Ctrl+Q gave status {game.returncode}")
+        desktop.check_ended(game, "Ctrl+Q")
         orca.stop()
         print("What Orca said:", *transcript, "(restarted)", *orca.spoken(), sep="\n  ")
 

@@ -75,7 +75,7 @@ def through_xwayland(desktop, wayland, xwayland):
     check(hint.override_redirect and hint.shape and hint.shape[0] < hint.width,
           f"the hint is not a shaped tooltip: {vars(hint)}")
     game.terminate()
-    check(game.wait(10) == 0, f"the game ended with status {game.returncode}")
+    desktop.check_ended(game, "SIGTERM")
 
 
 def cursor(x, y):
@@ -180,7 +180,7 @@ def native(desktop, wayland, xwayland):
     wait_until(lambda: desktop.screenshot("race").pixel(*panel) != track.pixel(*panel), 10,
                "the click through the cloud to close the betting panel")
     game.terminate()
-    check(game.wait(10) == 0, f"the game ended with status {game.returncode}")
+    desktop.check_ended(game, "SIGTERM")
 
 
 def main():

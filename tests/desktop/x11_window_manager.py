@@ -53,7 +53,7 @@ def without_a_display(desktop):
         wait_until(lambda: "libqoffscreen" in read_file(f"/proc/{game.pid}/maps")
                    and caught_sigterm(game.pid), 15, f"{argv} {chosen} started offscreen")
         game.terminate()
-        check(game.wait(10) == 0, f"{argv} {chosen}: status {game.returncode}")
+        desktop.check_ended(game, f"{argv} {chosen}")
 
 
 def main():
@@ -92,7 +92,7 @@ def main():
         menu = wait_until(lambda: next((w for w in desktop.windows() if w.override_redirect
                                         and w.width > 100), None), 5, "the menu")
         desktop.click(menu.x + 40, menu.y + menu.height - 12)
-        check(game.wait(10) == 0, f"quitting through the menu gave status {game.returncode}")
+        desktop.check_ended(game, "quitting through the menu")
 
         # Alt+F4, which the window manager turns into closing the focused window: the other
         # window goes first, lest the focus fall back to it as the splash closes.
@@ -104,7 +104,7 @@ def main():
             return desktop.run("xdotool", "getwindowfocus").strip() == str(main.id)
         wait_until(main_focused, 10, "the main window to have the focus")
         desktop.key("alt+F4")
-        check(game.wait(10) == 0, f"Alt+F4 gave status {game.returncode}")
+        desktop.check_ended(game, "Alt+F4")
 
 
 if __name__ == "__main__":
