@@ -79,8 +79,9 @@ class Desktop:
         return self.display
 
     def start_xvfb(self, *screens):
-        """An Xvfb with the given screens ("1024x768x24")."""
-        argv = ["Xvfb"]
+        """An Xvfb with the given screens ("1024x768x24"). It keeps its state when its last
+        client leaves, as a desktop's server does, rather than starting afresh."""
+        argv = ["Xvfb", "-noreset"]
         for number, screen in enumerate(screens or ["1024x768x24"]):
             argv += ["-screen", str(number), screen]
         return self.start_x_server(argv)
@@ -111,6 +112,10 @@ class Desktop:
 
     def start_window_manager(self):
         """Openbox on the scenario's display, returned once it manages windows."""
+        # The first key xdotool sends changes the server's keymap to its own device's; openbox
+        # then ungrabs and grabs again all its keys, and a key pressed meanwhile (Alt+F4) goes to
+        # the window instead. So that first key goes before openbox runs.
+        self.key("shift")
         self.start(["openbox", "--sm-disable"], env=self.env())
         wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in
                    self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 10, "openbox")
