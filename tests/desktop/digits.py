@@ -12,19 +12,31 @@ def _coverage(pixels, width, height, ink):
 
 
 def _glyphs(cover):
-    """The glyphs of a row of text, left to right, each cropped to its ink."""
+    """The glyphs of a row of text, left to right, each cropped to its ink: ink that touches,
+    joined with any ink over the same columns. In bold, a 1's foot and the next 0 leave no
+    empty column between them, yet do not touch."""
     height, width = len(cover), len(cover[0])
-    columns = [any(cover[y][x] > 0.3 for y in range(height)) for x in range(width)]
-    glyphs, start = [], None
-    for x in range(width + 1):
-        inked = x < width and columns[x]
-        if inked and start is None:
-            start = x
-        elif not inked and start is not None:
-            rows = [y for y in range(height) if any(cover[y][i] > 0.3 for i in range(start, x))]
-            glyphs.append([row[start:x] for row in cover[rows[0]:rows[-1] + 1]])
-            start = None
-    return glyphs
+    inked = {(x, y) for y in range(height) for x in range(width) if cover[y][x] > 0.3}
+    boxes = []
+    while inked:
+        todo = [inked.pop()]
+        xs, ys = [], []
+        while todo:
+            x, y = todo.pop()
+            xs.append(x)
+            ys.append(y)
+            near = {(x + dx, y + dy) for dx in (-1, 0, 1) for dy in (-1, 0, 1)} & inked
+            inked -= near
+            todo += near
+        boxes.append((min(xs), max(xs), min(ys), max(ys)))
+    joined = []
+    for left, right, top, bottom in sorted(boxes):
+        if joined and left <= joined[-1][1]:
+            l, r, t, b = joined.pop()
+            left, right, top, bottom = l, max(r, right), min(t, top), max(b, bottom)
+        joined.append((left, right, top, bottom))
+    return [[row[left:right + 1] for row in cover[top:bottom + 1]]
+            for left, right, top, bottom in joined]
 
 
 def _shape(glyph):
@@ -37,6 +49,13 @@ def _shape(glyph):
             xs = range(i * width // GRID[0], max(i * width // GRID[0] + 1, (i + 1) * width // GRID[0]))
             cells.append(sum(glyph[y][x] for y in ys for x in xs) / (len(ys) * len(xs)))
     return cells, height, width
+
+
+def _shifted(cells, dx):
+    """GRID cells moved dx cells to the right, blank where they come in."""
+    columns, rows = GRID
+    return [cells[j * columns + i - dx] if 0 <= i - dx < columns else 0.0
+            for j in range(rows) for i in range(columns)]
 
 
 def _templates(font, pixels):
@@ -65,10 +84,12 @@ def read_number(shot, box, ink, font="LiberationSans-Regular.ttf", pixels=11):
     for glyph in _glyphs(cover):
         cells, height, width = _shape(glyph)
 
+        # The game's hinting may put a stem one cell off ImageMagick's.
         def distance(digit):
             shape, h, w = templates[digit]
-            return (sum((a - b) ** 2 for a, b in zip(cells, shape)) + 0.05 * abs(h - height)
-                    + 0.05 * abs(w - width))
+            return (min(sum((a - b) ** 2 for a, b in zip(cells, _shifted(shape, dx)))
+                        for dx in (-1, 0, 1))
+                    + 0.05 * abs(h - height) + 0.05 * abs(w - width))
         text += min(templates, key=distance)
     return text
 
