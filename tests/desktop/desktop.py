@@ -67,21 +67,25 @@ class Desktop:
 
     def start_x_server(self, argv, env=None):
         """An X server given a free display number; returns its display, which becomes the
-        scenario's."""
+        scenario's. Like a desktop's server, it keeps its state when its last client leaves
+        rather than starting afresh, and its keyboard is already the one xdotool types on."""
         read, write = os.pipe()
-        self.start([argv[0], "-displayfd", str(write), "-nolisten", "tcp"] + argv[1:], env=env,
-                   pass_fds=(write,))
+        self.start([argv[0], "-displayfd", str(write), "-nolisten", "tcp", "-noreset"] + argv[1:],
+                   env=env, pass_fds=(write,))
         os.close(write)
         with os.fdopen(read) as pipe:
             number = pipe.readline().strip()
         check(number, f"{argv[0]} gave no display number")
         self.display = ":" + number
+        # xdotool's first key changes the server's keymap to its own device's. A window manager
+        # then ungrabs and grabs again all its keys, and a key pressed meanwhile (Alt+F4) goes to
+        # the window instead; so that first key goes now, before any client runs.
+        self.key("shift")
         return self.display
 
     def start_xvfb(self, *screens):
-        """An Xvfb with the given screens ("1024x768x24"). It keeps its state when its last
-        client leaves, as a desktop's server does, rather than starting afresh."""
-        argv = ["Xvfb", "-noreset"]
+        """An Xvfb with the given screens ("1024x768x24")."""
+        argv = ["Xvfb"]
         for number, screen in enumerate(screens or ["1024x768x24"]):
             argv += ["-screen", str(number), screen]
         return self.start_x_server(argv)
@@ -91,8 +95,8 @@ class Desktop:
         width, height); Qt sees each as a screen. Start the window manager afterwards: one that
         restarts wipes the monitors."""
         outer = self.start_xvfb(f"{width}x{height}x24")
-        # Without -noreset the server resets when its last client leaves, monitors and all.
-        self.start_x_server(["Xephyr", "-noreset", "-screen", f"{width}x{height}"],
+        # The monitors stay: no server here resets when its last client leaves.
+        self.start_x_server(["Xephyr", "-screen", f"{width}x{height}"],
                             env=self.env(outer))
         wait_until(lambda: "default connected" in self.run("xrandr"), 10, "Xephyr")
         for number, (name, left, top, w, h) in enumerate(monitors):
@@ -112,10 +116,6 @@ class Desktop:
 
     def start_window_manager(self):
         """Openbox on the scenario's display, returned once it manages windows."""
-        # The first key xdotool sends changes the server's keymap to its own device's; openbox
-        # then ungrabs and grabs again all its keys, and a key pressed meanwhile (Alt+F4) goes to
-        # the window instead. So that first key goes before openbox runs.
-        self.key("shift")
         self.start(["openbox", "--sm-disable"], env=self.env())
         wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in
                    self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 10, "openbox")
