@@ -107,7 +107,25 @@ TEST(Game, HorsesAreRankedAtTheLineByTickThenByNumber) {
   EXPECT_TRUE(severalInOneTick);
 }
 
-TEST(Game, ABetNeedsThreeDifferentChoices) {
+// A bet needs three different choices; the betting opens, closes and opens again; a race starts
+// with the bets as they stand, is run with them whatever is asked meanwhile, and scores them; the
+// scores add up until a new game.
+TEST(Game, ARoundOfBetsRacesAndScoresFollowsTheCommands) {
+  TGame game(false);
+  int betChanges = 0;
+  int racingChanges = 0;
+  int scoreChanges = 0;
+  int switchChanges = 0;
+  QObject::connect(&game, &TGame::BetChanged, [&] { ++betChanges; });
+  QObject::connect(&game, &TGame::RacingChanged, [&] { ++racingChanges; });
+  QObject::connect(&game, &TGame::ScoresChanged, [&] { ++scoreChanges; });
+  QObject::connect(&game, &TGame::SoundSwitchChanged, [&] { ++switchChanges; });
+  game.FlipSoundSwitch();
+  EXPECT_TRUE(game.SoundsOn());
+  EXPECT_EQ(switchChanges, 1);
+
+  game.NewGame();
+  EXPECT_TRUE(game.BetsOpen());
   struct Case {
     TBet choices;
     bool taken;
@@ -123,41 +141,19 @@ TEST(Game, ABetNeedsThreeDifferentChoices) {
       {{"5", "", ""}, false, "57"},
       {{"4", "5", "6"}, true, "456"},  // the other player's horses too
   };
-  TGame game(true);
-  game.NewGame();
-  int changed = 0;
-  QObject::connect(&game, &TGame::BetChanged, [&] { ++changed; });
   for (const Case& c : cases) {
-    changed = 0;
+    betChanges = 0;
     EXPECT_EQ(game.SetBet(1, c.choices), c.taken) << c.bet;
     EXPECT_EQ(game.PlayerBet(1), c.bet);
-    EXPECT_EQ(changed, c.taken ? 1 : 0) << c.bet;
+    EXPECT_EQ(betChanges, c.taken ? 1 : 0) << c.bet;
     EXPECT_EQ(game.PlayerBet(2), "456");
   }
   EXPECT_EQ(game.Bet(1), (TBet{"4", "5", "6"}));
   EXPECT_EQ(game.ValidatedBet(1), "123") << "a bet is only shown once validated";
-}
-
-// The betting opens, closes and opens again; a race starts with the bets as they stand, is run
-// with them whatever is asked meanwhile, and scores them; the scores add up until a new game.
-TEST(Game, ARoundOfBetsRacesAndScoresFollowsTheCommands) {
-  TGame game(false);
-  int racingChanges = 0;
-  int scoreChanges = 0;
-  int switchChanges = 0;
-  QObject::connect(&game, &TGame::RacingChanged, [&] { ++racingChanges; });
-  QObject::connect(&game, &TGame::ScoresChanged, [&] { ++scoreChanges; });
-  QObject::connect(&game, &TGame::SoundSwitchChanged, [&] { ++switchChanges; });
-  game.FlipSoundSwitch();
-  EXPECT_TRUE(game.SoundsOn());
-  EXPECT_EQ(switchChanges, 1);
-
-  game.NewGame();
-  EXPECT_TRUE(game.BetsOpen());
   ASSERT_TRUE(game.SetBet(2, {"8", "9", "1"}));
   game.ValidateBets();
   EXPECT_FALSE(game.BetsOpen());
-  EXPECT_EQ(game.ValidatedBet(1), "123");
+  EXPECT_EQ(game.ValidatedBet(1), "456");
   EXPECT_EQ(game.ValidatedBet(2), "891");
   game.ChangeBets();
   EXPECT_TRUE(game.BetsOpen());
