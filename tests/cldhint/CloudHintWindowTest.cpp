@@ -307,15 +307,6 @@ TEST_F(CloudHintWindow, PlacesWithinTheCursorsScreenCorrectingOnlyTheHorizontalP
   }
 }
 
-TEST_F(CloudHintWindow, WithoutSmokeTheBandStaysButIsEmpty) {
-  hint->SetHintSmoke(false);
-  Activate("Partir", {10, 10});
-  EXPECT_TRUE(window.SmokeEllipses().empty());
-  EXPECT_EQ(window.size(), QSize(46, 67));
-  EXPECT_EQ(window.BodyRect, (TRect{0, 40, 46, 67}));
-  EXPECT_TRUE(window.mask().intersected(QRect(0, 0, 46, 40)).isEmpty());
-}
-
 TEST_F(CloudHintWindow, MaxClubCapsTheRadiiOnlyAboveOne) {
   const QString threeLines = "Choisissez\nle premier\ncheval";  // 36 pixels high
   struct Case {
@@ -400,7 +391,9 @@ TEST(CloudOutline, TurnsExactlyAtEachCorner) {
   }
 }
 
-TEST_F(CloudHintWindow, SmokeBubblesAreNeitherHigherThanWideNorWiderThanTwiceTheirHeight) {
+// The smoke's bubbles are neither higher than wide nor wider than twice their height; without
+// smoke, the band stays but is empty.
+TEST_F(CloudHintWindow, TheSmokeBandHoldsBubblesOfBoundedShapeOrNothing) {
   // An empty text beside a w x 9 icon makes a block 2w x 12, so the smoke band, half the cloud,
   // can be set where a bubble's height starts to follow its width (79 / 80) and where its width
   // stops growing (167 / 168).
@@ -426,6 +419,14 @@ TEST_F(CloudHintWindow, SmokeBubblesAreNeitherHigherThanWideNorWiderThanTwiceThe
       bubbles.emplace_back(bubble.Width(), bubble.Height());
     EXPECT_EQ(bubbles, c.bubbles);
   }
+
+  hint->SetIcon(TBitmap());
+  hint->SetHintSmoke(false);
+  Activate("Partir", {10, 10});
+  EXPECT_TRUE(window.SmokeEllipses().empty());
+  EXPECT_EQ(window.size(), QSize(46, 67));
+  EXPECT_EQ(window.BodyRect, (TRect{0, 40, 46, 67}));
+  EXPECT_TRUE(window.mask().intersected(QRect(0, 0, 46, 40)).isEmpty());
 }
 
 TEST_F(CloudHintWindow, AnIconWidensAndHeightensTheBlock) {
