@@ -239,7 +239,7 @@ def heard_and_heard_again_after_a_restart():
                    *wait_until(lambda: race_finished(s.recording, since), 40, "race 2"))
 
         s.game.send_signal(signal.SIGTERM)
-        check(s.game.wait(5) == 0, "exit status")
+        s.desktop.check_ended(s.game, "SIGTERM", deadline=5)
 
 
 def sigterm_ends_the_game_while_the_server_hangs(limit=1.0):
