@@ -1,7 +1,9 @@
 #include "toolkit/Image.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cstdio>
 
 #include "toolkit/Canvas.h"
 #include "toolkit/Density.h"
@@ -9,14 +11,41 @@
 #include "toolkit/Resources.h"
 #include "toolkit/RunGuarded.h"
 #include "toolkit/SurfaceWindow.h"
+#include "toolkit/Translation.h"
+
+namespace {
+
+TBitmap ReadJpeg(const QString& name) {
+  return ReadDensePicture(name, [](const TDenseResource& dense) {
+    return Resources::Decode(dense.Name, QStringLiteral("Image"), DecodeJpeg);
+  });
+}
+
+// The picture drawn with the words of the game's language, in the folder named after it; the
+// source language's own, with one line on the terminal, when that one is missing or damaged, so
+// that a broken translation never leaves a blank picture.
+TBitmap ReadInLanguage(const QString& name) {
+  const QString language = Translation::Language();
+  if (language.isEmpty()) return ReadJpeg(name);
+  try {
+    return ReadJpeg(language + u'/' + name);
+  } catch (const EToolkitError& error) {
+    const QString line = Translation::Text(
+        "TImage", QT_TRANSLATE_NOOP("TImage", "%1 : %2 ; l'image en français à la place"));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(line.arg(QCoreApplication::applicationName(),
+                                     QString::fromStdString(error.what()))));
+    return ReadJpeg(name);
+  }
+}
+
+}  // namespace
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {}
 
 void TImage::SetPictureName(const QString& name) {
   pictureName_ = name;
-  Picture = ReadDensePicture(name, [](const TDenseResource& dense) {
-    return Resources::Decode(dense.Name, QStringLiteral("Image"), DecodeJpeg);
-  });
+  Picture = ReadInLanguage(name);
   update();
 }
 

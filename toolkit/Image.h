@@ -17,8 +17,9 @@ class TImage : public QWidget, public TGraphicControl {
  public:
   explicit TImage(QWidget* parent = nullptr);
 
-  // The JPEG resource the form description names, or its twice-size twin at PictureRatio() 2;
-  // decoded at once.
+  // The JPEG resource the form description names, drawn with the words of the game's language
+  // (the resource of that name in the language's folder), or its twice-size twin at
+  // PictureRatio() 2; decoded at once.
   QString PictureName() const { return pictureName_; }
   void SetPictureName(const QString& name);
 

@@ -12,6 +12,10 @@ namespace {
 
 const QString TranslationsFolder = QStringLiteral(":/translations");
 
+// Of those carried, the most widely read: what a user whose language is not carried gets.
+const QString FallbackLanguage = QStringLiteral("en");
+
+QString loadedLanguage;
 std::unique_ptr<QTranslator> ownTranslator;
 std::unique_ptr<QTranslator> qtTranslator;
 
@@ -54,7 +58,7 @@ Translation::TLocaleVariables Translation::FromEnvironment() {
 }
 
 QString Translation::ChooseLanguage(const TLocaleVariables& variables, const QStringList& carried,
-                                    const QString& sourceLanguage) {
+                                    const QString& sourceLanguage, const QString& fallback) {
   // LANGUAGE lists the user's languages in order; the locale (LC_ALL over LC_MESSAGES over LANG)
   // comes after them.
   QStringList wanted;
@@ -62,14 +66,17 @@ QString Translation::ChooseLanguage(const TLocaleVariables& variables, const QSt
   if (const char* locale = FirstSet({variables.LcAll, variables.LcMessages, variables.Lang})) {
     wanted << QString::fromLocal8Bit(locale);
   }
+  bool wantsAnother = false;
   for (const QString& entry : wanted) {
     if (entry.isEmpty()) continue;
     if (AsksForSource(entry, sourceLanguage)) return {};
-    for (const QString& candidate : Candidates(entry)) {
+    const QStringList candidates = Candidates(entry);
+    for (const QString& candidate : candidates) {
       if (carried.contains(candidate)) return candidate;
     }
+    wantsAnother = wantsAnother || !candidates.isEmpty();
   }
-  return {};
+  return wantsAnother && carried.contains(fallback) ? fallback : QString();
 }
 
 QStringList Translation::CarriedLanguages(const QString& program) {
@@ -84,8 +91,9 @@ QStringList Translation::CarriedLanguages(const QString& program) {
 
 QString Translation::Load(const QString& program, const QString& sourceLanguage) {
   Uninstall();
-  const QString language =
-      ChooseLanguage(FromEnvironment(), CarriedLanguages(program), sourceLanguage);
+  const QString language = ChooseLanguage(FromEnvironment(), CarriedLanguages(program),
+                                          sourceLanguage, FallbackLanguage);
+  loadedLanguage = language;
   ownTranslator = std::make_unique<QTranslator>();
   if (!language.isEmpty()) {
     (void)ownTranslator->load(program + u'_' + language, TranslationsFolder);
@@ -98,6 +106,10 @@ QString Translation::Load(const QString& program, const QString& sourceLanguage)
       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   Install();
   return language;
+}
+
+QString Translation::Language() {
+  return loadedLanguage;
 }
 
 void Translation::Install() {

@@ -19,18 +19,22 @@ struct TLocaleVariables {
 TLocaleVariables FromEnvironment();
 
 // The first language the user wants that `carried` holds ("en" for "en_GB.UTF-8" when only "en"
-// is carried), or "" for the source language: when the user wants it, asks for C or POSIX, names
-// nothing usable, or wants only languages that are not carried.
+// is carried), or "" for the source language when the user wants it, asks for C or POSIX or names
+// nothing usable. One who wants only languages that are not carried gets `fallback`.
 QString ChooseLanguage(const TLocaleVariables& variables, const QStringList& carried,
-                       const QString& sourceLanguage);
+                       const QString& sourceLanguage, const QString& fallback);
 
 // The languages whose translation of `program` is embedded.
 QStringList CarriedLanguages(const QString& program);
 
-// Loads `program`'s translation and Qt's own for the language the environment asks for, in
-// place of those loaded before, and installs them into the application if there is one yet.
+// Loads `program`'s translation and Qt's own for the language the environment asks for (English
+// for a language not carried), in place of those loaded before, and installs them into the
+// application if there is one yet.
 // Returns the language chosen, "" for the source language.
 QString Load(const QString& program, const QString& sourceLanguage);
+
+// The language Load chose, "" for the source language.
+QString Language();
 
 // Installs the loaded translations into the application, made after Load.
 void Install();

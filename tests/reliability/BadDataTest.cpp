@@ -21,6 +21,7 @@
 #include "toolkit/Jpeg.h"
 #include "toolkit/Resources.h"
 #include "toolkit/Sound.h"
+#include "toolkit/Translation.h"
 
 namespace {
 
@@ -122,6 +123,25 @@ TEST(BadData, EachLoaderNamesTheResourceItCouldNotLoad) {
       EXPECT_TRUE(QString::fromUtf8(error.what()).contains(c.name)) << error.what();
     }
   }
+}
+
+// A picture of the player's language that is damaged or missing gives way to the French one, with
+// one line on the terminal naming it: a translation never leaves a blank panel.
+TEST(BadData, APictureOfTheLanguageThatCannotBeReadGivesWayToTheFrenchOne) {
+  qputenv("LANGUAGE", "en");
+  ASSERT_EQ(Translation::Load(QStringLiteral("tierce"), QStringLiteral("fr")), "en");
+  const QImage french = DecodeJpeg(Resources::Load(QStringLiteral("Worded"))).Image();
+  for (const std::string name : {"Worded", "Wordless"}) {
+    testing::internal::CaptureStderr();
+    TImage image;
+    image.SetPictureName(QString::fromStdString(name));
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(image.Picture.Image(), french) << name;
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
+    EXPECT_NE(told.find("en/" + name), std::string::npos) << told;
+  }
+  qunsetenv("LANGUAGE");
+  Translation::Load(QStringLiteral("tierce"), QStringLiteral("fr"));
 }
 
 // Each case opens the device afresh with its own SDL driver.

@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(Translation, TheFirstCarriedLanguageTheUserWantsIsChosenAndAnythingElseKeepsTheSource) {
+TEST(Translation, TheFirstCarriedLanguageTheUserWantsIsChosenAnotherGivesEnglishAndNoneTheSource) {
   using Translation::TLocaleVariables;
   struct Case {
     const char* name;
@@ -18,12 +18,14 @@ TEST(Translation, TheFirstCarriedLanguageTheUserWantsIsChosenAndAnythingElseKeep
       {"the source language", {nullptr, nullptr, nullptr, "fr_FR.UTF-8"}, ""},
       {"the C locale", {nullptr, nullptr, nullptr, "C.UTF-8"}, ""},
       {"POSIX", {nullptr, nullptr, nullptr, "POSIX"}, ""},
-      {"a language not carried", {nullptr, nullptr, nullptr, "de_DE.UTF-8"}, ""},
+      {"a language not carried", {nullptr, nullptr, nullptr, "pt_BR.UTF-8"}, "en"},
+      {"only languages not carried", {"pt:ja_JP", nullptr, nullptr, nullptr}, "en"},
+      {"one not carried, then C", {"pt", nullptr, nullptr, "C"}, ""},
       {"garbage", {nullptr, nullptr, nullptr, "\xff;rm -rf ../"}, ""},
       {"LANGUAGE first", {"en", nullptr, nullptr, "fr_FR.UTF-8"}, "en"},
       {"LANGUAGE even over C", {"en", nullptr, nullptr, "C"}, "en"},
-      {"LANGUAGE's list in order", {"de:fr:en", nullptr, nullptr, nullptr}, ""},
-      {"past what is not carried", {"de_AT:de:en_US", nullptr, nullptr, nullptr}, "en"},
+      {"LANGUAGE's list in order", {"pt:fr:en", nullptr, nullptr, nullptr}, ""},
+      {"past what is not carried", {"pt_BR:pt:de_AT:en_US", nullptr, nullptr, nullptr}, "de"},
       {"an empty LANGUAGE", {"", nullptr, nullptr, "en_US.UTF-8"}, "en"},
       {"garbage in LANGUAGE", {"::x!:", nullptr, nullptr, "en_US.UTF-8"}, "en"},
       {"LC_ALL over the others", {nullptr, "fr_FR.UTF-8", "en_US.UTF-8", "en_US.UTF-8"}, ""},
@@ -31,10 +33,11 @@ TEST(Translation, TheFirstCarriedLanguageTheUserWantsIsChosenAndAnythingElseKeep
       {"an empty LC_ALL counts as unset", {nullptr, "", nullptr, "en_US.UTF-8"}, "en"},
       {"garbage in LC_ALL hides LANG", {nullptr, "zz~~", nullptr, "en_US.UTF-8"}, ""},
   };
-  const QStringList carried = {QStringLiteral("en")};
+  const QStringList carried = {QStringLiteral("de"), QStringLiteral("en")};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(Translation::ChooseLanguage(c.variables, carried, QStringLiteral("fr")),
+    EXPECT_EQ(Translation::ChooseLanguage(c.variables, carried, QStringLiteral("fr"),
+                                          QStringLiteral("en")),
               QString::fromLatin1(c.chosen));
   }
 }
