@@ -7,8 +7,11 @@
 #include <cstdint>
 #include <set>
 
+#include <QRegion>
+
 #include "toolkit/Jpeg.h"
 #include "toolkit/Resources.h"
+#include "toolkit/Translation.h"
 
 namespace {
 
@@ -232,6 +235,48 @@ TEST(Assets, PicturesDecodeToTheirSizes) {
     QImage icon;
     EXPECT_TRUE(icon.loadFromData(Resources::Load(name), "PNG"));
     EXPECT_EQ(icon.size(), QSize(size, size)) << name;
+  }
+}
+
+// Each language's pictures are the French ones with its own words: at both sizes they differ from
+// them only where words are drawn, give or take the JPEG blocks around the words.
+TEST(Assets, EachLanguagesPicturesDifferFromTheFrenchOnlyWhereWordsAre) {
+  struct {
+    const char* Name;
+    std::vector<QRect> Words;  // logical pixels
+  } const pictures[] = {
+      {"Track", {{123, 4, 40, 14}, {637, 4, 40, 14}}},
+      {"Panel", {{0, 4, 353, 70}, {0, 83, 353, 17}, {20, 334, 309, 18}}},
+      {"Splash", {{76, 180, 192, 16}}},
+  };
+  const QStringList languages = Translation::CarriedLanguages(QStringLiteral("tierce"));
+  ASSERT_FALSE(languages.isEmpty());
+  for (const QString& language : languages) {
+    for (const auto& picture : pictures) {
+      for (int scale : {1, 2}) {
+        const QString folder = scale == 1 ? QString() : QStringLiteral("2x/");
+        const QString name = QString::fromLatin1(picture.Name);
+        SCOPED_TRACE((folder + language + u'/' + name).toStdString());
+        const QImage french = DecodeJpeg(Resources::Load(folder + name)).Image();
+        const QImage translated =
+            DecodeJpeg(Resources::Load(folder + language + u'/' + name)).Image();
+        ASSERT_EQ(translated.size(), french.size());
+        QRegion words;
+        for (const QRect& r : picture.Words) {
+          words += QRect(r.topLeft() * scale, r.size() * scale).adjusted(-18, -18, 18, 18);
+        }
+        int outside = 0;
+        for (int y = 0; y < french.height(); ++y) {
+          for (int x = 0; x < french.width(); ++x) {
+            outside += french.pixel(x, y) != translated.pixel(x, y) && !words.contains({x, y});
+          }
+        }
+        EXPECT_EQ(outside, 0) << "pixels changed away from the words";
+        if (name == QLatin1String("Panel")) {
+          EXPECT_NE(translated, french) << "French words";
+        }
+      }
+    }
   }
 }
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // The generator's building blocks: a seeded generator, file writers, colour reduction and the
@@ -76,29 +77,49 @@ void DrawHorse(QPainter& p, int horse, int frame, bool withNumber = true);
 void DrawPortrait(QPainter& p, int player);  // in a 73×60 box at the origin
 void DrawHorseHeadBadge(QPainter& p, const QRectF& box);
 
-QImage HorseSheet(int scale);              // 586×540 RGB32 on the key colour
-QImage Portraits(int scale);               // 146×60
-QImage Track(int scale);                   // 800×600
-QImage Panel(int scale);                   // 353×360
-QImage Splash(int scale);                  // 344×249
-QImage Icon(int size, int scale);          // square, ARGB
-std::vector<QImage> ManFrames(int scale);  // 50 frames of 40×40
+// The words of one language: the translation of a text of assets/PictureWords.h.
+using TWords = std::function<QString(const char* source)>;
+QString French(const char* source);
+// The words of the compiled translation file `qmFile`; throws when it cannot be read or lacks one.
+TWords WordsFrom(const QString& qmFile);
 
-// Every picture at one scale, the sprites already reduced to their palettes.
+QImage HorseSheet(int scale);                   // 586×540 RGB32 on the key colour
+QImage Portraits(int scale);                    // 146×60
+QImage Track(int scale, const TWords& words);   // 800×600
+QImage Panel(int scale, const TWords& words);   // 353×360
+QImage Splash(int scale, const TWords& words);  // 344×249
+QImage Icon(int size, int scale);               // square, ARGB
+std::vector<QImage> ManFrames(int scale);       // 50 frames of 40×40
+
+// The pictures that hold words, in one language at one scale.
+struct TWordPictures {
+  QImage Track;
+  QImage Panel;
+  QImage Splash;
+};
+TWordPictures DrawWordPictures(int scale, const TWords& words);
+// Writes them as the JPEG files the game reads, named with Qt's "@2x" suffix above scale 1.
+void WriteWordPictures(const QDir& folder, const TWordPictures& pictures, int scale);
+
+// Every picture at one scale, in French, the sprites already reduced to their palettes.
 struct TPictures {
   QImage Sheet;  // the horses before the colour reduction
   TIndexed Horses;
   QImage Portraits;
   std::vector<TIndexed> Man;
-  QImage Track;
-  QImage Panel;
-  QImage Splash;
+  TWordPictures Words;
 };
 TPictures DrawPictures(int scale);
 // Writes them beside the 1× ones, named with Qt's "@2x" suffix above scale 1.
 void WritePictures(const QDir& assets, const TPictures& pictures, int scale);
 // The sheets in the docs folder for looking at the artwork, and at 2× beside 1×.
 void WriteReviewSheets(const QDir& docs, const TPictures& one, const TPictures& two);
+// One sheet of every language's pictures with words, French first, to compare them.
+struct TLanguagePictures {
+  QString Language;
+  TWordPictures Pictures;
+};
+void WriteLanguageSheet(const QDir& docs, const std::vector<TLanguagePictures>& languages);
 
 std::vector<double> Feu(int rate);
 std::vector<double> Bravo(int rate);

@@ -1,7 +1,52 @@
 // Every picture at one scale, and the files that hold them.
+#include <QTranslator>
+#include <memory>
+#include <stdexcept>
+
+#include "assets/PictureWords.h"
 #include "tools/artwork/Artwork.h"
 
 namespace Art {
+
+namespace {
+
+QString SuffixAt(int scale) {
+  return scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+}
+
+}  // namespace
+
+QString French(const char* source) {
+  return QString::fromUtf8(source);
+}
+
+TWords WordsFrom(const QString& qmFile) {
+  auto translator = std::make_shared<QTranslator>();
+  if (!translator->load(qmFile)) {
+    throw std::runtime_error("cannot read the translation " + qmFile.toStdString());
+  }
+  return [translator, qmFile](const char* source) {
+    const QString text = translator->translate(PictureWords::Context, source);
+    if (text.isEmpty()) {
+      throw std::runtime_error(qmFile.toStdString() + " does not translate \u00ab" +
+                               std::string(source) + "\u00bb");
+    }
+    return text;
+  };
+}
+
+TWordPictures DrawWordPictures(int scale, const TWords& words) {
+  return {Track(scale, words), Panel(scale, words), Splash(scale, words)};
+}
+
+void WriteWordPictures(const QDir& folder, const TWordPictures& pictures, int scale) {
+  const auto path = [&](const char* name) {
+    return folder.filePath(QLatin1String(name) + SuffixAt(scale) + QStringLiteral(".jpg"));
+  };
+  WriteFile(path("track"), Jpeg(pictures.Track, 93));
+  WriteFile(path("panel"), Jpeg(pictures.Panel, 94));
+  WriteFile(path("splash"), Jpeg(pictures.Splash, 94));
+}
 
 TPictures DrawPictures(int scale) {
   TPictures pictures;
@@ -13,14 +58,12 @@ TPictures DrawPictures(int scale) {
   for (const QImage& f : man) manRefs.push_back(&f);
   const auto manPalette = BuildPalette(manRefs, qRgb(0, 0, 0));
   for (const QImage& f : man) pictures.Man.push_back(Quantise(f, manPalette));
-  pictures.Track = Track(scale);
-  pictures.Panel = Panel(scale);
-  pictures.Splash = Splash(scale);
+  pictures.Words = DrawWordPictures(scale, French);
   return pictures;
 }
 
 void WritePictures(const QDir& assets, const TPictures& pictures, int scale) {
-  const QString at = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+  const QString at = SuffixAt(scale);
   const auto path = [&](const char* name, const char* suffix) {
     return assets.filePath(QLatin1String(name) + at + QLatin1String(suffix));
   };
@@ -34,9 +77,7 @@ void WritePictures(const QDir& assets, const TPictures& pictures, int scale) {
     WritePng(pictures.Portraits, path("joueurs", ".png"));
   }
   WriteFile(path("man", ".avi"), AviRle8(pictures.Man, 40000));
-  WriteFile(path("track", ".jpg"), Jpeg(pictures.Track, 93));
-  WriteFile(path("panel", ".jpg"), Jpeg(pictures.Panel, 94));
-  WriteFile(path("splash", ".jpg"), Jpeg(pictures.Splash, 94));
+  WriteWordPictures(assets, pictures.Words, scale);
   WritePng(Icon(32, scale), path("icon32", ".png"));
   WritePng(Icon(256, scale), path("icon256", ".png"));
 }

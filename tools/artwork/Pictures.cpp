@@ -2,7 +2,9 @@
 #include <QPainterPath>
 #include <QtMath>
 #include <cmath>
+#include <stdexcept>
 
+#include "assets/PictureWords.h"
 #include "tools/artwork/Artwork.h"
 
 namespace Art {
@@ -12,6 +14,22 @@ namespace {
 const QString kSans = QStringLiteral("Liberation Sans");
 const QString kSerif = QStringLiteral("Liberation Serif");
 const QString kTitle = QStringLiteral("Tierc\u00e9 \u00e0 deux");
+
+// `font`, made smaller a pixel at a time until `text` fits `width`. A text that would need less
+// than `smallest` pixels is refused, so that no translation is drawn cut or unreadable.
+QFont Fitted(QFont font, const QString& text, double width, int smallest) {
+  while (QFontMetricsF(font).horizontalAdvance(text) > width) {
+    if (font.pixelSize() <= smallest) {
+      throw std::runtime_error(QStringLiteral("\u00ab %1 \u00bb needs more than %2 pixels at %3 px")
+                                   .arg(text)
+                                   .arg(width)
+                                   .arg(smallest)
+                                   .toStdString());
+    }
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  return font;
+}
 
 // Text with a dark outline and a soft drop shadow, centred on `centre`.
 void OutlinedText(QPainter& p, QPointF centre, const QString& text, const QFont& font,
@@ -309,7 +327,7 @@ QImage Portraits(int scale) {
   return image;
 }
 
-QImage Track(int scale) {
+QImage Track(int scale, const TWords& words) {
   QImage image = Blank(QSize(800, 600), scale, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);
@@ -404,9 +422,11 @@ QImage Track(int scale) {
   ScoreBox(p, QRect(637, 19, 40, 19));
   ScoreBox(p, QRect(637, 39, 40, 13));
   p.setPen(QColor(255, 226, 130));
-  p.setFont(Font(kSans, 10, QFont::Bold));
-  p.drawText(QRectF(123, 4, 40, 14), Qt::AlignCenter, QStringLiteral("J1"));
-  p.drawText(QRectF(637, 4, 40, 14), Qt::AlignCenter, QStringLiteral("J2"));
+  for (const auto& [player, left] : {std::pair{1, 123}, std::pair{2, 637}}) {
+    const QString tag = words(PictureWords::PlayerTag).arg(player);
+    p.setFont(Fitted(Font(kSans, 10, QFont::Bold), tag, 40, 8));
+    p.drawText(QRectF(left, 4, 40, 14), Qt::AlignCenter, tag);
+  }
   // The frame of the little animation at the right end.
   p.setRenderHint(QPainter::Antialiasing, false);
   p.fillRect(QRect(746, 13, 35, 36), QColor(214, 170, 60));
@@ -415,7 +435,7 @@ QImage Track(int scale) {
   return image;
 }
 
-QImage Panel(int scale) {
+QImage Panel(int scale, const TWords& words) {
   QImage image = Blank(QSize(353, 360), scale, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);
@@ -440,33 +460,27 @@ QImage Panel(int scale) {
     p.drawEllipse(QPointF(20 + 39 * i, 8), 12, 12);
   }
   p.fillRect(QRect(0, 0, 353, 78), QColor(0, 0, 0, 110));
-  const QStringList lines = {
-      QStringLiteral("\u00ab ET C'EST LE 9 QUI M\u00c8NE... AH NON, C'EST SON OMBRE ! \u00bb"),
-      QStringLiteral("L'ORDRE D'ARRIV\u00c9E S'INSCRIT AU FIL DES CHEVAUX"),
-      QStringLiteral("TROIS CHEVAUX DANS L'ORDRE EXACT : 10 POINTS"),
-      QStringLiteral("LES TROIS DANS UN AUTRE ORDRE : 5 POINTS"),
-      QStringLiteral("DEUX CHEVAUX GAGNANTS : 2 POINTS \u2013 UN SEUL : RIEN"),
-  };
+  QStringList lines = {words(PictureWords::PanelJoke).toUpper()};
+  for (const char* rule : PictureWords::PanelRules) lines << words(rule).toUpper();
   for (int i = 0; i < lines.size(); ++i) {
-    QFont font = Font(kSans, 9.5, i == 0 ? QFont::Bold : QFont::Normal, i == 0);
-    // Shrink a line that would not fit the band.
-    while (QFontMetricsF(font).horizontalAdvance(lines[i]) > 340)
-      font.setPixelSize(font.pixelSize() - 1);
-    p.setFont(font);
+    p.setFont(
+        Fitted(Font(kSans, 9.5, i == 0 ? QFont::Bold : QFont::Normal, i == 0), lines[i], 340, 8));
     p.setPen(i == 0 ? QColor(255, 222, 120) : QColor(255, 255, 255));
     p.drawText(QRectF(0, 4 + 14 * i, 353, 14), Qt::AlignCenter, lines[i]);
   }
   p.fillRect(QRect(0, 77, 353, 1), QColor(255, 200, 80));
 
   Flames(p, QRectF(0, 78, 353, 282));
-  // The heading of the selection area, on a white ribbon for contrast.
+  // The heading of the selection area, on a white ribbon for contrast, widened for a long one.
+  const QString heading = words(PictureWords::PanelHeading).toUpper();
+  const QFont headingFont = Fitted(Font(kSans, 12, QFont::Bold), heading, 329, 10);
+  const double ribbon = std::max(241.0, QFontMetricsF(headingFont).horizontalAdvance(heading) + 16);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(255, 255, 255, 210));
-  p.drawRoundedRect(QRectF(56, 83.5, 241, 16), 8, 8);
+  p.drawRoundedRect(QRectF(176.5 - ribbon / 2, 83.5, ribbon, 16), 8, 8);
   p.setPen(QColor(0, 0, 0));
-  p.setFont(Font(kSans, 12, QFont::Bold));
-  p.drawText(QRectF(0, 84, 353, 15), Qt::AlignCenter,
-             QStringLiteral("S\u00c9LECTION AVANT LA COURSE"));
+  p.setFont(headingFont);
+  p.drawText(QRectF(0, 84, 353, 15), Qt::AlignCenter, heading);
   BlackFrame(p, QRect(22, 104, 305, 72));
   BlackFrame(p, QRect(21, 186, 306, 141));
   // The validation bar.
@@ -477,13 +491,13 @@ QImage Panel(int scale) {
   p.setBrush(bar);
   p.drawRoundedRect(QRectF(20.5, 334.5, 308, 17), 8.5, 8.5);
   p.setPen(QColor(16, 40, 120));
-  p.setFont(Font(kSans, 12, QFont::Bold));
-  p.drawText(QRectF(20, 334, 309, 18), Qt::AlignCenter,
-             QStringLiteral("CLIQUEZ ICI POUR VALIDER VOTRE CHOIX"));
+  const QString validation = words(PictureWords::ValidationBar).toUpper();
+  p.setFont(Fitted(Font(kSans, 12, QFont::Bold), validation, 297, 10));
+  p.drawText(QRectF(20, 334, 309, 18), Qt::AlignCenter, validation);
   return image;
 }
 
-QImage Splash(int scale) {
+QImage Splash(int scale, const TWords& words) {
   QImage image = Blank(QSize(344, 249), scale, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);
@@ -513,8 +527,10 @@ QImage Splash(int scale) {
                QColor(255, 250, 200), QColor(250, 176, 30), QColor(40, 30, 90), 5.0);
   DrawHorseHeadBadge(p, QRectF(115, 63, 114, 114));
   p.setPen(QColor(30, 50, 110));
-  p.setFont(Font(kSans, 11, QFont::Bold));
-  p.drawText(QRectF(0, 180, 344, 16), Qt::AlignCenter, QStringLiteral("Cliquez pour commencer"));
+  // Between the two riders.
+  const QString click = words(PictureWords::SplashClick);
+  p.setFont(Fitted(Font(kSans, 11, QFont::Bold), click, 190, 9));
+  p.drawText(QRectF(0, 180, 344, 16), Qt::AlignCenter, click);
   // Two riders, each heading for the centre.
   p.save();
   p.translate(2, 176);

@@ -30,7 +30,7 @@ void PasteKeyed(QImage& onto, QPoint at, const QImage& sheet, int scale, int hor
 }
 
 QImage OnGrass(const TPictures& pictures, int scale, int horse, int frame) {
-  QImage lane = pictures.Track.copy(
+  QImage lane = pictures.Words.Track.copy(
       QRect(QPoint(300, 50 + kCellH * (horse - 1)) * scale, QSize(kCellW, kCellH) * scale));
   PasteKeyed(lane, QPoint(0, 0), FromIndexed(pictures.Horses), scale, horse, frame);
   return lane;
@@ -51,14 +51,14 @@ void WriteOneToOneSheets(const QDir& docs, const TPictures& one) {
   contact.fill(QColor(200, 200, 200));
   {
     QPainter p(&contact);
-    p.drawImage(10, 10, one.Track);
-    p.drawImage(825, 10, one.Panel);
-    p.drawImage(825, 390, one.Splash);
+    p.drawImage(10, 10, one.Words.Track);
+    p.drawImage(825, 10, one.Words.Panel);
+    p.drawImage(825, 390, one.Words.Splash);
     p.drawImage(10, 625, Enlarged(one.Portraits, 2));
     p.drawImage(320, 625, Icon(32, 1));
     p.drawImage(370, 625, Icon(256, 1));
     // A galloping row over the track, as the game draws it (colour-keyed).
-    QImage onTrack = one.Track.copy(0, 50, 800, 300);
+    QImage onTrack = one.Words.Track.copy(0, 50, 800, 300);
     for (int h = 1; h <= 5; ++h)
       PasteKeyed(onTrack, QPoint(120 * h, 60 * (h - 1)), one.Sheet, 1, h, h + 1);
     p.drawImage(640, 625, onTrack.scaled(540, 203, Qt::KeepAspectRatio, Qt::SmoothTransformation));
@@ -74,9 +74,11 @@ void WriteTwiceSizeSheet(const QDir& docs, const TPictures& one, const TPictures
     QRect Crop;  // logical pixels
   };
   const TDetail rows[3][4] = {
-      {{one.Track, two.Track, {236, 4, 140, 48}}, {one.Track, two.Track, {18, 6, 150, 48}}},
-      {{one.Panel, two.Panel, {0, 2, 180, 30}}, {one.Portraits, two.Portraits, {0, 0, 146, 60}}},
-      {{one.Splash, two.Splash, {118, 62, 108, 108}},
+      {{one.Words.Track, two.Words.Track, {236, 4, 140, 48}},
+       {one.Words.Track, two.Words.Track, {18, 6, 150, 48}}},
+      {{one.Words.Panel, two.Words.Panel, {0, 2, 180, 30}},
+       {one.Portraits, two.Portraits, {0, 0, 146, 60}}},
+      {{one.Words.Splash, two.Words.Splash, {118, 62, 108, 108}},
        {OnGrass(one, 1, 4, 3), OnGrass(two, 2, 4, 3), {0, 0, 73, 60}},
        {OnGrass(one, 1, 9, 6), OnGrass(two, 2, 9, 6), {0, 0, 73, 60}},
        {FromIndexed(one.Man[25]), FromIndexed(two.Man[25]), {0, 0, 40, 40}}},
@@ -108,6 +110,31 @@ void WriteTwiceSizeSheet(const QDir& docs, const TPictures& one, const TPictures
 void WriteReviewSheets(const QDir& docs, const TPictures& one, const TPictures& two) {
   WriteOneToOneSheets(docs, one);
   WriteTwiceSizeSheet(docs, one, two);
+}
+
+void WriteLanguageSheet(const QDir& docs, const std::vector<TLanguagePictures>& languages) {
+  // A row a language: its code, the panel, the splash, and under it the players' tags blown up.
+  constexpr int kRow = 370, kLeft = 40;
+  QImage sheet(kLeft + 353 + 10 + 344 + 10, 10 + kRow * int(languages.size()),
+               QImage::Format_RGB32);
+  sheet.fill(QColor(200, 200, 200));
+  QPainter p(&sheet);
+  p.setFont(Font(QStringLiteral("Liberation Sans"), 16, QFont::Bold));
+  int y = 10;
+  for (const TLanguagePictures& language : languages) {
+    const TWordPictures& pictures = language.Pictures;
+    p.drawText(QRect(0, y, kLeft, 30), Qt::AlignCenter, language.Language);
+    p.drawImage(kLeft, y, pictures.Panel);
+    p.drawImage(kLeft + 363, y, pictures.Splash);
+    for (int player = 0; player < 2; ++player) {
+      const QRect tag(QPoint(116 + 514 * player, 0), QSize(54, 56));
+      p.drawImage(QRect(QPoint(kLeft + 363 + 170 * player, y + 259), tag.size() * 2),
+                  pictures.Track, tag);
+    }
+    y += kRow;
+  }
+  p.end();
+  WritePng(sheet, docs.filePath("languages.png"));
 }
 
 }  // namespace Art

@@ -2,6 +2,7 @@
 // plus the JPEG encoder of libjpeg and a median-cut colour reduction.
 #include <QFile>
 #include <QFont>
+#include <QFontInfo>
 #include <QList>
 #include <algorithm>
 #include <array>
@@ -422,6 +423,10 @@ QFont Font(const QString& family, double pixelSize, int weight, bool italic) {
   font.setItalic(italic);
   font.setHintingPreference(QFont::PreferNoHinting);
   font.setStyleStrategy(QFont::PreferAntialias);
+  // Another family would draw other pictures from the same sources, silently.
+  if (QFontInfo(font).family() != family) {
+    throw std::runtime_error("font " + family.toStdString() + " missing (fonts-liberation)");
+  }
   return font;
 }
 
