@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
-"""What a software centre shows of the installed metainfo: the gambling rating, the release
-notes, the brand colours, a short French summary, and screenshots that are whole windows whose
-files have the size the metainfo states. Prints each fault; exits 1 if there is one.
+"""What a software centre shows of the installed metainfo: the gambling rating, the summary, the
+description and the release notes in every language the game carries, the brand colours, short
+summaries, and screenshots that are whole windows whose files have the size the metainfo states.
+Prints each fault; exits 1 if there is one.
 Usage: check-store-page.py METAINFO SOURCE_DIR"""
 
+import glob
 import os
 import struct
 import sys
 import xml.etree.ElementTree as ElementTree
+from collections import Counter
 
 LANG = "{http://www.w3.org/XML/1998/namespace}lang"
 # The game's two windows; anything else is a crop, which store guidelines refuse.
@@ -22,6 +25,12 @@ def png_size(path):
     return struct.unpack(">II", header[16:24])
 
 
+def languages(source):
+    """English, the default (None), French, the game's own, and each translation file's."""
+    files = glob.glob(os.path.join(source, "translations", "tierce_*.ts"))
+    return {None, "fr"} | {os.path.basename(f)[len("tierce_"):-len(".ts")] for f in files} - {"en"}
+
+
 def faults(metainfo, source):
     root = ElementTree.parse(metainfo).getroot()
     gambling = root.findall("content_rating[@type='oars-1.1']/content_attribute"
@@ -29,8 +38,14 @@ def faults(metainfo, source):
     if [a.text for a in gambling] != ["mild"]:
         yield "the content rating does not hold money-gambling mild"
     notes = root.find("releases/release/description")
-    if notes is None or {p.get(LANG) for p in notes.findall("p")} != {None, "fr"}:
-        yield "the newest release has no description in English and French"
+    texts = {"summary": root.findall("summary"), "description": root.findall("description/p"),
+             "newest release's description": [] if notes is None else notes.findall("p")}
+    for name, elements in texts.items():
+        count = Counter(e.get(LANG) for e in elements if (e.text or "").strip())
+        lacking = sorted(lang or "en" for lang in languages(source)
+                         if count[lang] != max(count[None], 1))
+        if lacking:
+            yield f"the {name} is not in every language: {', '.join(lacking)}"
     schemes = {c.get("scheme_preference") for c in root.findall("branding/color[@type='primary']")}
     if schemes != {"light", "dark"}:
         yield f"brand colours for {sorted(s or 'no scheme' for s in schemes)}, not light and dark"

@@ -67,6 +67,19 @@ check_tree() {
     [ "${exec%% *}" = tierce ] || fail "desktop entry starts '$exec', not the installed tierce"
     [ "$icon" = "$id" ] || fail "desktop entry names icon '$icon', not $id"
     grep -qx 'Categories=Game;BoardGame;' "$desktop" || fail "desktop entry is not in Game;BoardGame;"
+    # Its words in every language the game carries: French and each translation file's, English
+    # as the default (unmarked).
+    local keys languages language locale key
+    keys=$(sed -n 's/=..*//p' "$desktop")
+    languages=("$here"/../../translations/tierce_*.ts)
+    languages=("${languages[@]##*/tierce_}")
+    for language in fr "${languages[@]%.ts}"; do
+      locale="[$language]"
+      [ "$language" = en ] && locale=
+      for key in GenericName Comment Keywords; do
+        grep -qxF "$key$locale" <<<"$keys" || fail "desktop entry has no $key$locale"
+      done
+    done
   else
     fail "no desktop entry at $datadir/applications/$id.desktop"
   fi
