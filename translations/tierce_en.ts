@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Cliquez pour commencer</source>
+        <translation>Click to start</translation>
+    </message>
+    <message>
+        <source>J%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>« Et c&apos;est le 9 qui mène... ah non, c&apos;est son ombre ! »</source>
+        <translation>“And number 9 leads... oh no, it’s his shadow!”</translation>
+    </message>
+    <message>
+        <source>L&apos;ordre d&apos;arrivée s&apos;inscrit au fil des chevaux</source>
+        <translation>The finishing order is marked horse by horse</translation>
+    </message>
+    <message>
+        <source>Trois chevaux dans l&apos;ordre exact : 10 points</source>
+        <translation>Three horses in the exact order: 10 points</translation>
+    </message>
+    <message>
+        <source>Les trois dans un autre ordre : 5 points</source>
+        <translation>All three in another order: 5 points</translation>
+    </message>
+    <message>
+        <source>Deux chevaux gagnants : 2 points – un seul : rien</source>
+        <translation>Two winners: 2 points – only one: nothing</translation>
+    </message>
+    <message>
+        <source>Sélection avant la course</source>
+        <translation>Pre-race selection</translation>
+    </message>
+    <message>
+        <source>Cliquez ici pour valider votre choix</source>
+        <translation>Click here to confirm your choice</translation>
+    </message>
+</context>
+<context>
     <name>Platform</name>
     <message>
         <source>non défini</source>
@@ -14,6 +53,44 @@
     <message>
         <source>%1 : aucun écran où ouvrir sa fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini)</source>
         <translation>%1: found no display to open its window on (neither DISPLAY nor WAYLAND_DISPLAY is set)</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Jeu de paris sur une course de chevaux</source>
+        <translation>Horse race betting game</translation>
+    </message>
+    <message>
+        <source>Deux joueurs parient sur une course de chevaux</source>
+        <translation>Two players bet on a horse race</translation>
+    </message>
+    <message>
+        <source>cheval;course;pari;tiercé;</source>
+        <translation>horse;race;bet;tierce;</translation>
+    </message>
+    <message>
+        <source>Deux joueurs parient aux courses</source>
+        <translation>Two players bet on a horse race</translation>
+    </message>
+    <message>
+        <source>Un petit jeu pour deux joueurs sur un même ordinateur. Chaque joueur parie sur les trois premiers des neuf chevaux, le starter donne le départ, et les chevaux galopent par bonds au hasard. Quand le dernier est arrivé, chaque pari est compté contre le tiercé d’arrivée et les points s’additionnent de course en course.</source>
+        <translation>A small game for two players at one computer. Each player bets on the first three of nine horses, the starter fires, and the horses gallop across the track by random steps. When the last one is in, each bet is scored against the first three finishers and the totals add up from race to race.</translation>
+    </message>
+    <message>
+        <source>Le jeu parle la langue du bureau quand il en a la traduction, et l’anglais sinon.</source>
+        <translation>The game speaks the desktop’s language when it has a translation for it, and English otherwise.</translation>
+    </message>
+    <message>
+        <source>La première version : neuf chevaux, deux joueurs, des paris comptés 10, 5 ou 2 points, avec des sons et des bulles d’aide.</source>
+        <translation>The first release: nine horses, two players, bets scored 10, 5 or 2 points, with sounds and hints in clouds.</translation>
+    </message>
+</context>
+<context>
+    <name>TImage</name>
+    <message>
+        <source>%1 : %2 ; l&apos;image en français à la place</source>
+        <translation>%1: %2; showing the French picture instead</translation>
     </message>
 </context>
 <context>
