@@ -52,6 +52,8 @@ void TMain::SetUpKeyboard() {
   AddMenuKey(*this, Qt::CTRL | Qt::Key_M, Modifierlescheveaux1);
   AddMenuKey(*this, Qt::CTRL | Qt::Key_J, Jouersons1);
   AddMenuKey(*this, Qt::CTRL | Qt::Key_Q, Quitter);
+  // The desktops' help key: the rules the betting panel's picture shows, said at any time.
+  AddGameKey(*this, Qt::Key_F1, [this] { TellRules(); });
   // P for "partir": the pistol's hint says it makes the horses leave.
   AddGameKey(*this, Qt::CTRL | Qt::Key_P, [this] {
     if (!Game.Racing()) RunGuarded([this] { GoClick(); });

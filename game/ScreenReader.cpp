@@ -2,6 +2,7 @@
 // bet recorded or refused, the validation, the start and the arrival.
 #include <QLabel>
 
+#include "assets/PictureWords.h"
 #include "game/Scoring.h"
 #include "game/UGaloppo.h"
 #include "toolkit/Accessibility.h"
@@ -36,6 +37,15 @@ QString Points(int32_t points) {
                     : TMain::tr("%n point", nullptr, points);
 }
 
+// The rules as the betting panel's picture shows them, in sentences.
+QString Rules() {
+  QStringList rules;
+  for (const char* rule : PictureWords::PanelRules) {
+    rules << QCoreApplication::translate(PictureWords::Context, rule);
+  }
+  return rules.join(QStringLiteral(". ")) + u'.';
+}
+
 }  // namespace
 
 void TMain::NameControls() {
@@ -43,6 +53,7 @@ void TMain::NameControls() {
   Accessibility::PresentAsFrame(*this);
   Go->setAccessibleName(tr("Pistolet de départ"));
   PanelPropos->setAccessibleName(tr("Paris"));
+  PanelPropos->setAccessibleDescription(Rules());
   ValiderSelection->setAccessibleName(tr("Valider les paris"));
   TComboBox* choices[] = {Choix1, Choix2, Choix3};
   for (int i = 0; i < 3; ++i) {
@@ -76,6 +87,21 @@ QString TMain::Bet(int player) const {
 
 void TMain::TellBet(int player) {
   Accessibility::Say(*this, tr("Pari du joueur %1 : %2.").arg(player).arg(Bet(player)));
+}
+
+void TMain::TellRules() {
+  Accessibility::Say(*this, Rules());
+}
+
+void TMain::TellRulesOnOpenPanel() {
+  if (!RulesUntold || !PanelPropos->isVisible()) return;
+  RulesUntold = false;
+  TellRules();
+}
+
+void TMain::changeEvent(QEvent* event) {
+  TSurfaceWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) TellRulesOnOpenPanel();
 }
 
 void TMain::TellBetRefused() {

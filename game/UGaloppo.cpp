@@ -95,7 +95,7 @@ void TMain::ObserveGame() {
   connect(&Game, &TGame::ScoresChanged, this, &TMain::ShowScores);
   connect(&Game, &TGame::BetChanged, this, &TMain::ShowBet);
   connect(&Game, &TGame::BetsValidated, this, &TMain::ShowValidatedBets);
-  connect(&Game, &TGame::BetsOpenChanged, PanelPropos, &QWidget::setVisible);
+  connect(&Game, &TGame::BetsOpenChanged, this, &TMain::ShowBettingPanel);
   connect(&Game, &TGame::RacingChanged, this, &TMain::ShowRacing);
   connect(&Game, &TGame::HorseArrived, this, &TMain::WriteRank);
   connect(&Game, &TGame::RaceEnded, this, &TMain::EndRace);
@@ -108,6 +108,16 @@ void TMain::ObserveGame() {
 void TMain::ShowScores() {
   LabelPointJoueur1->setText(QString::number(Game.Score1()));
   LabelPointJoueur2->setText(QString::number(Game.Score2()));
+}
+
+// A panel opened during the game takes the keyboard to its first drop-down, as at the start, and
+// screen readers hear the rules its picture shows.
+void TMain::ShowBettingPanel(bool open) {
+  PanelPropos->setVisible(open);
+  RulesUntold = open;
+  if (!open || !isActiveWindow()) return;
+  if (!PanelPropos->isAncestorOf(focusWidget())) Choix1->setFocus();
+  TellRulesOnOpenPanel();
 }
 
 // Nothing starts a new game or changes the bets while the horses run.

@@ -89,8 +89,13 @@ class TMain : public TSurfaceWindow, public Ui::TMain {
  protected:
   void FormPaint() override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  // Whether screen readers are yet to hear the rules of the open panel: they hear them once per
+  // opening, when the window is active (the panel opens with the game, before the window shows).
+  bool RulesUntold = true;
+
   void SetFormProperties();
   void CreatePopupMenu();
   void CreateCloudHint();
@@ -101,6 +106,7 @@ class TMain : public TSurfaceWindow, public Ui::TMain {
   void ShowBet(int player);
   void ShowValidatedBets();
   void ShowRacing(bool racing);
+  void ShowBettingPanel(bool open);
   void EndRace();
   // The keyboard's way through the game: the tab order, the grid's keys, the menu and game keys.
   void SetUpKeyboard();
@@ -108,6 +114,8 @@ class TMain : public TSurfaceWindow, public Ui::TMain {
   void NameControls();
   // The player's horses in words, "cheval 7, cheval 8, cheval 9", the empty places left out.
   QString Bet(int player) const;
+  void TellRules();
+  void TellRulesOnOpenPanel();
   void TellBet(int player);
   void TellBetRefused();
   void TellBetsValidated();

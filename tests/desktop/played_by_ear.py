@@ -2,8 +2,9 @@
 keys alone drive the game (`xdotool key`, the pointer never moves), and what Orca says at each
 step is what a blind player needs: how to begin, each horse chosen and each drop-down's place,
 each bet recorded or refused and why, the validation with both bets, the pistol, the totals and
-bets from the Tab key, the start, and, from a reader restarted during the race, the arrival with
-each player's points and total, spoken once. Then the menu, and Ctrl+Q quits with status 0."""
+bets from the Tab key, the rules on F1, the start, and, from a reader restarted during the race,
+the arrival with each player's points and total, spoken once. Then the menu, and Ctrl+Q quits with
+status 0. Last, the game again on an English desktop: its start, and its rules on F1."""
 
 import re
 
@@ -12,6 +13,18 @@ from desktop import Desktop, check, scenario, wait_until
 from keyboard_screen_reader import keys, score_bet
 
 HINT = "Vous devez choisir trois chevaux différents"
+FRENCH_RULES = (r"L'ordre d'arrivée s'inscrit au fil des chevaux\. Trois chevaux dans l'ordre "
+                r"exact : 10 points\. .* un seul : rien\.")
+ENGLISH_RULES = (r"The finishing order is marked horse by horse\. Three horses in the exact order: "
+                 r"10 points\. .* only one: nothing\.")
+
+
+def heard_first(orca, *patterns):
+    """Orca says each of `patterns`, in any order, before going on."""
+    heard = orca.wait_for("|".join(f"(?:{p})" for p in patterns))
+    for pattern in patterns:
+        if not any(re.search(pattern, p) for p in heard):
+            heard += orca.wait_for(pattern)
 
 
 def horses(phrases):
@@ -28,7 +41,8 @@ def main():
 
         orca.wait_for(r"^Tiercé à deux .*Entrée, Espace ou un clic pour commencer", 20)
         keys(desktop, "Return")
-        orca.wait_for(r"^Cheval en 1re place")
+        # The betting panel opens with the game: its rules are said, and its first drop-down.
+        heard_first(orca, FRENCH_RULES, r"^Cheval en 1re place")
 
         # A held Down outruns the reader: it ends on the last horse chosen.
         keys(desktop, *["Down"] * 7, delay=20)
@@ -76,6 +90,9 @@ def main():
             orca.wait_for("^" + label)
         keys(desktop, "Tab")
         orca.wait_for(r"^Pistolet de départ")
+        # The rules the betting panel's picture shows, on the desktops' help key.
+        keys(desktop, "F1")
+        orca.wait_for(FRENCH_RULES)
 
         # The start is said as the horses leave; a reader restarted during the race hears the
         # arrival, once, with each player's points and total.
@@ -103,6 +120,16 @@ def main():
         keys(desktop, "Escape")
         keys(desktop, "ctrl+q")
         desktop.check_ended(game, "Ctrl+Q")
+
+        # On an English desktop, the start and the rules are English.
+        game = desktop.start_tierce(**bus, LANGUAGE="en")
+        orca.wait_for(r"^Tiercé à deux .*Press Return or Space, or click, to begin", 20)
+        keys(desktop, "Return")
+        heard_first(orca, ENGLISH_RULES, r"^Horse in 1st place")
+        keys(desktop, "F1")
+        orca.wait_for(ENGLISH_RULES)
+        keys(desktop, "ctrl+q")
+        desktop.check_ended(game, "Ctrl+Q in English")
         orca.stop()
         print("What Orca said:", *transcript, "(restarted)", *orca.spoken(), sep="\n  ")
 

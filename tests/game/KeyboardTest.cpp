@@ -64,6 +64,12 @@ class Keyboard : public GameTest {
 TEST_F(Keyboard, ARoundPlayedByKeysFollowsTheMouseRulesAndIsToldToScreenReaders) {
   ASSERT_EQ(QApplication::focusWidget(), main->Choix1);
   EXPECT_FALSE(GridMarked());
+  // The panel opens with the game: screen readers hear the rules its picture shows.
+  const QString rules = QString::fromUtf8(
+      "L'ordre d'arrivée s'inscrit au fil des chevaux. Trois chevaux dans l'ordre exact : 10 "
+      "points. Les trois dans un autre ordre : 5 points. Deux chevaux gagnants : 2 points – un "
+      "seul : rien.");
+  EXPECT_EQ(Said(), rules);
 
   // Tab reaches the grid past the three drop-downs; the portrait press is refused while the
   // drop-downs hold the same (empty) text, as a click would be.
@@ -145,6 +151,10 @@ TEST_F(Keyboard, ARoundPlayedByKeysFollowsTheMouseRulesAndIsToldToScreenReaders)
   EXPECT_EQ(game.HorseX(1), x);
   EXPECT_EQ(game.ArrivalOrder(), soFar);
   EXPECT_FALSE(main->PanelPropos->isVisible());
+  // The rules, at any time.
+  GameKey(Qt::Key_F1);
+  EXPECT_EQ(Said(), rules);
+  EXPECT_EQ(Name(main->PanelPropos, QAccessible::Description), rules);
   FinishRace();
   const QString& order = game.ArrivalOrder();
   EXPECT_EQ(game.Score1(), ScoreBet("312", order));
@@ -173,4 +183,7 @@ TEST_F(Keyboard, ARoundPlayedByKeysFollowsTheMouseRulesAndIsToldToScreenReaders)
   EXPECT_EQ(Row(0) + Row(1), "123456");
   EXPECT_TRUE(main->PanelPropos->isVisible());
   EXPECT_EQ(Name(main->LabelPointJoueur1), "Points du joueur 1 : 0");
+  // The panel, opened again, takes the keyboard and tells its rules.
+  EXPECT_EQ(QApplication::focusWidget(), main->Choix1);
+  EXPECT_EQ(Said(), rules);
 }

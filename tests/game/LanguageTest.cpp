@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QAccessible>
 #include <QAction>
 #include <QDir>
@@ -7,9 +9,12 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include "assets/PictureWords.h"
 #include "game/Scoring.h"
 #include "tests/game/GameFixture.h"
+#include "toolkit/Jpeg.h"
 #include "toolkit/Random.h"
+#include "toolkit/Resources.h"
 #include "toolkit/Translation.h"
 
 namespace {
@@ -30,8 +35,26 @@ QStringList TextsOf(const QString& file, bool translations) {
   return texts;
 }
 
+// Each source text of a translation file with its translation (its first form, for a plural).
+QHash<QString, QString> TranslationsOf(const QString& file) {
+  const QStringList sources = TextsOf(file, false);
+  QFile ts(file);
+  EXPECT_TRUE(ts.open(QFile::ReadOnly)) << file.toStdString();
+  QHash<QString, QString> translations;
+  QXmlStreamReader xml(&ts);
+  QString source;
+  while (!xml.atEnd()) {
+    if (!xml.readNextStartElement()) continue;
+    if (xml.name() == QLatin1String("source")) source = xml.readElementText();
+    if (xml.name() == QLatin1String("translation") && !translations.contains(source)) {
+      translations[source] = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+    }
+  }
+  return translations;
+}
+
 // Whether `shown` is one of the texts, its arguments (%1, %n) filled in with anything.
-bool Matches(const QString& shown, const QStringList& texts) {
+bool MatchesOne(const QString& shown, const QStringList& texts) {
   for (const QString& text : texts) {
     QStringList parts = text.split(QRegularExpression(QStringLiteral("%(\\d|n)")));
     for (QString& part : parts) part = QRegularExpression::escape(part);
@@ -41,6 +64,16 @@ bool Matches(const QString& shown, const QStringList& texts) {
     }
   }
   return false;
+}
+
+// Whether `shown` is one of the texts, or sentences of them joined as the spoken rules are.
+bool Matches(const QString& shown, const QStringList& texts) {
+  if (MatchesOne(shown, texts)) return true;
+  if (!shown.endsWith(u'.')) return false;
+  const QStringList sentences = shown.chopped(1).split(QStringLiteral(". "));
+  return sentences.size() > 1 && std::ranges::all_of(sentences, [&](const QString& sentence) {
+           return MatchesOne(sentence, texts);
+         });
 }
 
 void CollectAccessible(QAccessibleInterface* node, QStringList& texts) {
@@ -134,6 +167,61 @@ TEST_F(InEnglish, ARoundSpeaksEnglishInTheMenuTheHintsAndToScreenReaders) {
     EXPECT_TRUE(Matches(text, english))
         << "not from the English translation: " << text.toStdString();
   }
+}
+
+// Every carried language in turn: a round played in it shows and speaks that language's texts only,
+// the French ones that it translates otherwise appear nowhere, the rules the panel's picture shows
+// are the panel's description, and the pictures are its own.
+TEST(EveryLanguage, ARoundShowsAndSpeaksOnlyItsOwnTextsAndPictures) {
+  const QStringList languages = Translation::CarriedLanguages(QStringLiteral("tierce"));
+  EXPECT_EQ(languages, QStringList({"de", "en", "es", "it", "nl"}));
+  const QImage frenchPanel = DecodeJpeg(Resources::Load(QStringLiteral("Panel"))).Image();
+  TRecordingSoundPlayer sounds;
+  SetSoundPlayer(&sounds);
+  for (const QString& language : languages) {
+    SCOPED_TRACE(language.toStdString());
+    qputenv("LANGUAGE", language.toLatin1());
+    ASSERT_EQ(Translation::Load(QStringLiteral("tierce"), QStringLiteral("fr")), language);
+    const QString file = Translations + QStringLiteral("/tierce_%1.ts").arg(language);
+    const QHash<QString, QString> translated = TranslationsOf(file);
+    TMain main;
+    // Each thing said goes: the texts are gathered at every step of the round.
+    QStringList shown = ShownTexts(main);
+    main.Choix3->setCurrentIndex(1);
+    main.PressGridCell(0, 0);  // refused: two drop-downs hold horse 2
+    shown << ShownTexts(main);
+    main.Choix3->setCurrentIndex(8);
+    main.PressGridCell(0, 1);
+    shown << ShownTexts(main);
+    PlayRound(main, [&] {
+      shown << ShownTexts(main);
+      RunTicks(main, 2000);
+    });
+    shown << ShownTexts(main);
+
+    QStringList rules;
+    for (const char* rule : PictureWords::PanelRules) rules << translated[QString::fromUtf8(rule)];
+    const QString description =
+        QAccessible::queryAccessibleInterface(main.PanelPropos)->text(QAccessible::Description);
+    EXPECT_EQ(description, rules.join(QStringLiteral(". ")) + u'.');
+    shown.removeAll(description);
+    shown.removeDuplicates();
+    const QStringList texts = TextsOf(file, true);
+    for (const QString& text : shown) {
+      EXPECT_TRUE(Matches(text, texts)) << "not from its translation: " << text.toStdString();
+    }
+    QStringList french;
+    for (auto it = translated.cbegin(); it != translated.cend(); ++it) {
+      if (it.key() != it.value()) french << it.key();
+    }
+    for (const QString& text : shown) {
+      EXPECT_FALSE(Matches(text, french)) << "French left: " << text.toStdString();
+    }
+    EXPECT_NE(main.Image1->Picture.Image(), frenchPanel) << "the panel's words in French";
+  }
+  qunsetenv("LANGUAGE");
+  Translation::Load(QStringLiteral("tierce"), QStringLiteral("fr"));
+  SetSoundPlayer(nullptr);
 }
 
 // In the source language too, a text the game shows that no translation file knows of is one
