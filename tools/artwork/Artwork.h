@@ -51,6 +51,11 @@ TIndexed Quantise(const QImage& image, const std::vector<QRgb>& palette);
 QByteArray Bmp8(const TIndexed& picture);
 QByteArray Bmp24(const QImage& image);
 QByteArray Jpeg(const QImage& image, int quality);
+// The JPEG file `base` (made by Jpeg at `quality` from a drawing like `baseDrawn`) with each 8×8
+// block where `drawn` differs from `baseDrawn` taken from `drawn`, encoded the same way: all
+// other blocks keep `base`'s coefficients, so they decode to `base`'s pixels exactly.
+QByteArray JpegWithBlocksOf(const QByteArray& base, const QImage& baseDrawn, const QImage& drawn,
+                            int quality);
 QByteArray Wav8(const std::vector<double>& samples, int rate, uint64_t ditherSeed);
 QByteArray AviRle8(const std::vector<TIndexed>& frames, int microSecPerFrame);
 QByteArray Rle8(const TIndexed& frame);
@@ -100,6 +105,11 @@ struct TWordPictures {
 TWordPictures DrawWordPictures(int scale, const TWords& words);
 // Writes them as the JPEG files the game reads, named with Qt's "@2x" suffix above scale 1.
 void WriteWordPictures(const QDir& folder, const TWordPictures& pictures, int scale);
+// Writes a language's pictures into `folder` over the French files of `assets`, drawn here as
+// `french`: outside its words each is the French file's picture exactly, even where this Qt draws
+// other pixels than the one that drew the French files.
+void WriteTranslatedPictures(const QDir& assets, const QDir& folder, const TWordPictures& french,
+                             const TWordPictures& translated, int scale);
 
 // Every picture at one scale, in French, the sprites already reduced to their palettes.
 struct TPictures {

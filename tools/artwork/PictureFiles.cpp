@@ -1,4 +1,5 @@
 // Every picture at one scale, and the files that hold them.
+#include <QFile>
 #include <QTranslator>
 #include <memory>
 #include <stdexcept>
@@ -13,6 +14,20 @@ namespace {
 QString SuffixAt(int scale) {
   return scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
 }
+
+// A picture that holds words: its file's name and JPEG quality.
+struct TWordPicture {
+  const char* Name;
+  QImage TWordPictures::*Image;
+  int Quality;
+
+  QString Path(const QDir& folder, int scale) const {
+    return folder.filePath(QLatin1String(Name) + SuffixAt(scale) + QStringLiteral(".jpg"));
+  }
+};
+constexpr TWordPicture kWordPictures[] = {{"track", &TWordPictures::Track, 93},
+                                          {"panel", &TWordPictures::Panel, 94},
+                                          {"splash", &TWordPictures::Splash, 94}};
 
 }  // namespace
 
@@ -40,12 +55,22 @@ TWordPictures DrawWordPictures(int scale, const TWords& words) {
 }
 
 void WriteWordPictures(const QDir& folder, const TWordPictures& pictures, int scale) {
-  const auto path = [&](const char* name) {
-    return folder.filePath(QLatin1String(name) + SuffixAt(scale) + QStringLiteral(".jpg"));
-  };
-  WriteFile(path("track"), Jpeg(pictures.Track, 93));
-  WriteFile(path("panel"), Jpeg(pictures.Panel, 94));
-  WriteFile(path("splash"), Jpeg(pictures.Splash, 94));
+  for (const TWordPicture& picture : kWordPictures) {
+    WriteFile(picture.Path(folder, scale), Jpeg(pictures.*picture.Image, picture.Quality));
+  }
+}
+
+void WriteTranslatedPictures(const QDir& assets, const QDir& folder, const TWordPictures& french,
+                             const TWordPictures& translated, int scale) {
+  for (const TWordPicture& picture : kWordPictures) {
+    QFile base(picture.Path(assets, scale));
+    if (!base.open(QIODevice::ReadOnly)) {
+      throw std::runtime_error("cannot read " + base.fileName().toStdString());
+    }
+    WriteFile(picture.Path(folder, scale),
+              JpegWithBlocksOf(base.readAll(), french.*picture.Image, translated.*picture.Image,
+                               picture.Quality));
+  }
 }
 
 TPictures DrawPictures(int scale) {

@@ -273,6 +273,94 @@ QByteArray Jpeg(const QImage& image, int quality) {
   return out;
 }
 
+namespace {
+
+// A JPEG file's DCT coefficients, read for copying.
+struct TCoefficients {
+  jpeg_decompress_struct Info{};
+  jpeg_error_mgr Errors{};
+  jvirt_barray_ptr* Arrays = nullptr;
+
+  explicit TCoefficients(const QByteArray& file) {
+    Info.err = jpeg_std_error(&Errors);
+    jpeg_create_decompress(&Info);
+    jpeg_mem_src(&Info, reinterpret_cast<const unsigned char*>(file.constData()),
+                 static_cast<unsigned long>(file.size()));
+    jpeg_read_header(&Info, TRUE);
+    Arrays = jpeg_read_coefficients(&Info);
+  }
+  ~TCoefficients() {
+    jpeg_finish_decompress(&Info);
+    jpeg_destroy_decompress(&Info);
+  }
+  TCoefficients(const TCoefficients&) = delete;
+  TCoefficients& operator=(const TCoefficients&) = delete;
+
+  JBLOCKROW Row(int component, int row, bool writable) {
+    return (*Info.mem->access_virt_barray)(reinterpret_cast<j_common_ptr>(&Info), Arrays[component],
+                                           JDIMENSION(row), 1, writable ? TRUE : FALSE)[0];
+  }
+};
+
+bool BlockDiffers(const QImage& one, const QImage& two, int column, int row) {
+  for (int y = row * DCTSIZE; y < std::min((row + 1) * DCTSIZE, one.height()); ++y) {
+    for (int x = column * DCTSIZE; x < std::min((column + 1) * DCTSIZE, one.width()); ++x) {
+      if (one.pixel(x, y) != two.pixel(x, y)) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+QByteArray JpegWithBlocksOf(const QByteArray& base, const QImage& baseDrawn, const QImage& drawn,
+                            int quality) {
+  TCoefficients into(base);
+  TCoefficients from(Jpeg(drawn, quality));
+  if (into.Info.num_components != from.Info.num_components ||
+      into.Info.image_width != from.Info.image_width ||
+      into.Info.image_height != from.Info.image_height || baseDrawn.size() != drawn.size() ||
+      int(into.Info.image_width) != drawn.width()) {
+    throw std::runtime_error("a translated picture's size differs from the French one's");
+  }
+  for (int t = 0; t < NUM_QUANT_TBLS; ++t) {
+    const JQUANT_TBL* one = into.Info.quant_tbl_ptrs[t];
+    const JQUANT_TBL* two = from.Info.quant_tbl_ptrs[t];
+    if (!one != !two ||
+        (one && !std::equal(one->quantval, one->quantval + DCTSIZE2, two->quantval))) {
+      throw std::runtime_error("a translated picture's JPEG quality differs from the French one's");
+    }
+  }
+  // 4:4:4: a block of every component covers the same 8×8 pixels.
+  for (int c = 0; c < into.Info.num_components; ++c) {
+    const jpeg_component_info& component = into.Info.comp_info[c];
+    for (int row = 0; row < int(component.height_in_blocks); ++row) {
+      JBLOCKROW target = into.Row(c, row, true);
+      JBLOCKROW source = from.Row(c, row, false);
+      for (int column = 0; column < int(component.width_in_blocks); ++column) {
+        if (BlockDiffers(baseDrawn, drawn, column, row)) {
+          std::copy(source[column], source[column] + DCTSIZE2, target[column]);
+        }
+      }
+    }
+  }
+  jpeg_compress_struct out{};
+  jpeg_error_mgr errors{};
+  out.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&out);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&out, &buffer, &size);
+  jpeg_copy_critical_parameters(&into.Info, &out);
+  out.optimize_coding = TRUE;
+  jpeg_write_coefficients(&out, into.Arrays);
+  jpeg_finish_compress(&out);
+  QByteArray file(reinterpret_cast<const char*>(buffer), qsizetype(size));
+  jpeg_destroy_compress(&out);
+  free(buffer);
+  return file;
+}
+
 QByteArray Wav8(const std::vector<double>& samples, int rate, uint64_t ditherSeed) {
   TRng rng(ditherSeed);
   QByteArray data;

@@ -2,8 +2,9 @@
 //   artwork <assets-dir> <docs-dir> [<language>=<qm-file>...]
 //     every embedded asset, in French, into the assets folder, and the review sheets into the docs
 //     folder, with every language given on the sheet of the pictures that hold words;
-//   artwork --words <qm-file> <folder>
-//     the pictures that hold words, with the words of that compiled translation, at 1× and 2×.
+//   artwork --words <qm-file> <assets-dir> <folder>
+//     the pictures that hold words, with the words of that compiled translation, at 1× and 2×,
+//     over the French ones of the assets folder.
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
@@ -44,11 +45,12 @@ void WriteAssets(const QDir& assets, const QDir& docs, const QStringList& langua
   Art::WriteLanguageSheet(docs, sheet);
 }
 
-void WriteWordPictures(const QString& qmFile, const QDir& folder) {
+void WriteWordPictures(const QString& qmFile, const QDir& assets, const QDir& folder) {
   QDir().mkpath(folder.path());
   const Art::TWords words = Art::WordsFrom(qmFile);
   for (int scale : kScales) {
-    Art::WriteWordPictures(folder, Art::DrawWordPictures(scale, words), scale);
+    Art::WriteTranslatedPictures(assets, folder, Art::DrawWordPictures(scale, Art::French),
+                                 Art::DrawWordPictures(scale, words), scale);
   }
 }
 
@@ -59,15 +61,15 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   QStringList arguments = app.arguments().mid(1);
   const bool words = !arguments.isEmpty() && arguments.first() == QLatin1String("--words");
-  if (words ? arguments.size() != 3 : arguments.size() < 2) {
+  if (words ? arguments.size() != 4 : arguments.size() < 2) {
     std::fprintf(stderr,
                  "usage: artwork <assets-dir> <docs-dir> [<language>=<qm-file>...]\n"
-                 "       artwork --words <qm-file> <folder>\n");
+                 "       artwork --words <qm-file> <assets-dir> <folder>\n");
     return 2;
   }
   try {
     if (words) {
-      WriteWordPictures(arguments[1], QDir(arguments[2]));
+      WriteWordPictures(arguments[1], QDir(arguments[2]), QDir(arguments[3]));
     } else {
       WriteAssets(QDir(arguments[0]), QDir(arguments[1]), arguments.mid(2));
     }
