@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "toolkit/Accessibility.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Image.h"
 
@@ -16,6 +17,7 @@ TSplash::TSplash(QWidget* parent) : QDialog(parent) {
   // The window's text stays the form's; a screen reader says the game's name and how to begin.
   setAccessibleName(tr("Tiercé à deux"));
   setAccessibleDescription(tr("Entrée, Espace ou un clic pour commencer."));
+  Accessibility::IntroduceToLateReaders(*this);
   CenterOnScreen(*this);
 }
 

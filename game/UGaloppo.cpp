@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "cldhint/CldHint.h"
+#include "toolkit/Accessibility.h"
 #include "toolkit/Animate.h"
 #include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
@@ -18,6 +19,7 @@
 #include "toolkit/SpeedButton.h"
 #include "toolkit/StringGrid.h"
 #include "toolkit/Timer.h"
+#include "toolkit/WorkAhead.h"
 
 TMain::TMain(QWidget* parent) : TSurfaceWindow(parent) {
   setupUi(this);
@@ -33,6 +35,25 @@ TMain::TMain(QWidget* parent) : TSurfaceWindow(parent) {
 }
 
 TMain::~TMain() = default;
+
+std::vector<std::function<void()>> TMain::MakingSteps(std::unique_ptr<TMain>& made) {
+  auto kept = [](std::function<void()> read) {
+    return [read] {
+      WorkAhead::TKeep keep;
+      read();
+    };
+  };
+  // The pictures of the form description (Image2, Image1) and of FormCreate.
+  return {kept([] { TImage::ReadPicture(QStringLiteral("TRACK")); }),
+          kept([] { TImage::ReadPicture(QStringLiteral("PANEL")); }),
+          kept([] { TBitmap::FromResource(QStringLiteral("Chevaux")); }),
+          kept([] { TBitmap::FromResource(QStringLiteral("Joueurs")); }),
+          kept([] { TAnimate::ReadMovie(QStringLiteral("Man")); }),
+          [&made] {
+            const Accessibility::TUnheard unheard;
+            made = std::make_unique<TMain>();
+          }};
+}
 
 void TMain::SetFormProperties() {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
 
 #include "game/Game.h"
 #include "toolkit/Bitmap.h"
@@ -36,6 +39,10 @@ class TMain : public TSurfaceWindow, public Ui::TMain {
  public:
   explicit TMain(QWidget* parent = nullptr);
   ~TMain() override;
+
+  // The window's making in steps, for a TWorkAhead: each picture it reads, then the window itself
+  // (unshown) into `made`.
+  static std::vector<std::function<void()>> MakingSteps(std::unique_ptr<TMain>& made);
 
   // What the form description does not hold: the timers, the menu and the hint component.
   TTimer* TimerMouvement = new TTimer(this);

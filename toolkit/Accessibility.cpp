@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QTimer>
 
 namespace {
 
@@ -99,6 +100,43 @@ void Accessibility::Say(QWidget& window, const QString& message) {
   next->hide();
   next->setAccessibleName(message);
   next->show();
+}
+
+namespace {
+
+// Kept by the window as a child, so that it goes with it.
+class TLateReaderGreeter : public QObject, public QAccessible::ActivationObserver {
+ public:
+  explicit TLateReaderGreeter(QWidget& window) : QObject(&window), window_(window) {
+    QAccessible::installActivationObserver(this);
+  }
+  ~TLateReaderGreeter() override { QAccessible::removeActivationObserver(this); }
+
+  void accessibilityActiveChanged(bool active) override {
+    if (!active || !window_.isActiveWindow()) return;
+    // After the link has told the readers of the program, on its next turn.
+    QTimer::singleShot(0, this, [this] {
+      if (!window_.isActiveWindow()) return;
+      Accessibility::Say(window_,
+                         window_.accessibleName() + u' ' + window_.accessibleDescription());
+    });
+  }
+
+ private:
+  QWidget& window_;
+};
+
+}  // namespace
+
+Accessibility::TUnheard::TUnheard()
+    : previous_(QAccessible::installUpdateHandler([](QAccessibleEvent*) {})) {}
+
+Accessibility::TUnheard::~TUnheard() {
+  QAccessible::installUpdateHandler(previous_);
+}
+
+void Accessibility::IntroduceToLateReaders(QWidget& window) {
+  new TLateReaderGreeter(window);
 }
 
 void Accessibility::PresentAsFrame(QWidget& window) {

@@ -17,10 +17,14 @@ TAnimate::TAnimate(QWidget* parent) : QWidget(parent) {
   timer_.OnTimer = [this] { NextFrame(); };
 }
 
-void TAnimate::SetResName(const QString& name) {
-  movie_ = ReadDensePicture(name, [](const TDenseResource& dense) {
+TAviMovie TAnimate::ReadMovie(const QString& name) {
+  return ReadDensePicture(name, [](const TDenseResource& dense) {
     return Resources::Decode(dense.Name, QStringLiteral("Animation"), ReadAvi);
   });
+}
+
+void TAnimate::SetResName(const QString& name) {
+  movie_ = ReadMovie(name);
   resName_ = name;
   current_ = 0;
   loopsDone_ = 0;

@@ -24,6 +24,8 @@ class TAnimate : public QWidget {
   // Loads the AVI resource (its twice-size twin at PictureRatio() 2) and shows its first frame;
   // throws EToolkitError when the resource is missing or malformed, keeping the animation it had.
   void SetResName(const QString& name);
+  // The movie SetResName loads.
+  static TAviMovie ReadMovie(const QString& name);
   const QString& ResName() const { return resName_; }
 
   // Throws EToolkitError when there is nothing to play.

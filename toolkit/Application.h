@@ -25,19 +25,20 @@ class TApplication : public QObject {
 
   void Initialize();
 
-  // A window owned by the application, destroyed when the application ends.
+  // A window owned by the application, destroyed when the application ends: `made`, a window
+  // made ahead and not shown yet, when there is one, else one made now.
   template <class T>
-  T* Create() {
-    auto window = std::make_unique<T>();
-    T* result = window.get();
-    forms_.push_back(std::move(window));
+  T* Create(std::unique_ptr<T> made = nullptr) {
+    if (!made) made = std::make_unique<T>();
+    T* result = made.get();
+    forms_.push_back(std::move(made));
     return result;
   }
 
   // Like Create; the first window created this way becomes the main window.
   template <class T>
-  void CreateForm(T*& reference) {
-    reference = Create<T>();
+  void CreateForm(T*& reference, std::unique_ptr<T> made = nullptr) {
+    reference = Create<T>(std::move(made));
     if (!mainForm_) SetMainForm(reference);
   }
 

@@ -6,6 +6,7 @@
 
 #include "toolkit/Avi.h"
 #include "toolkit/Bitmap.h"
+#include "toolkit/WorkAhead.h"
 
 // Pictures come at two densities: the size the game is laid out in, and twice it (the "@2x"
 // files), embedded under the same name in the resource folder "2x". Coordinates stay logical
@@ -32,12 +33,16 @@ void SetPictureRatio(TBitmap& picture, int ratio);
 void SetPictureRatio(TAviMovie& movie, int ratio);
 
 // The picture `name` at PictureRatio(): `read` reads the resource DenseResource picks (it is
-// given that resource) and the picture gets that resource's ratio.
+// given that resource) and the picture gets that resource's ratio. One read ahead is taken
+// instead (TWorkAhead).
 template <class TRead>
 auto ReadDensePicture(const QString& name, TRead read) {
   const TDenseResource dense = DenseResource(name);
+  auto& kept = WorkAhead::Kept<decltype(read(dense))>();
+  if (auto ahead = kept.extract(dense.Name)) return std::move(ahead.mapped());
   auto picture = read(dense);
   SetPictureRatio(picture, dense.Ratio);
+  if (WorkAhead::Keeping()) kept.insert_or_assign(dense.Name, picture);
   return picture;
 }
 

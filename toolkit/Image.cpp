@@ -12,6 +12,7 @@
 #include "toolkit/RunGuarded.h"
 #include "toolkit/SurfaceWindow.h"
 #include "toolkit/Translation.h"
+#include "toolkit/WorkAhead.h"
 
 namespace {
 
@@ -21,15 +22,21 @@ TBitmap ReadJpeg(const QString& name) {
   });
 }
 
+}  // namespace
+
+TImage::TImage(QWidget* parent) : QWidget(parent) {}
+
 // The picture drawn with the words of the game's language, in the folder named after it; the
 // source language's own, with one line on the terminal, when that one is missing or damaged, so
 // that a broken translation never leaves a blank picture.
-TBitmap ReadInLanguage(const QString& name) {
+TBitmap TImage::ReadPicture(const QString& name) {
   const QString language = Translation::Language();
   if (language.isEmpty()) return ReadJpeg(name);
   try {
     return ReadJpeg(language + u'/' + name);
   } catch (const EToolkitError& error) {
+    // Said once, by the reader that shows it, not by one reading ahead.
+    if (WorkAhead::Keeping()) return ReadJpeg(name);
     const QString line = Translation::Text(
         "TImage", QT_TRANSLATE_NOOP("TImage", "%1 : %2 ; l'image en français à la place"));
     std::fprintf(stderr, "%s\n",
@@ -39,13 +46,9 @@ TBitmap ReadInLanguage(const QString& name) {
   }
 }
 
-}  // namespace
-
-TImage::TImage(QWidget* parent) : QWidget(parent) {}
-
 void TImage::SetPictureName(const QString& name) {
   pictureName_ = name;
-  Picture = ReadInLanguage(name);
+  Picture = ReadPicture(name);
   update();
 }
 

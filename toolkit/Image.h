@@ -22,6 +22,8 @@ class TImage : public QWidget, public TGraphicControl {
   // PictureRatio() 2; decoded at once.
   QString PictureName() const { return pictureName_; }
   void SetPictureName(const QString& name);
+  // The picture SetPictureName shows.
+  static TBitmap ReadPicture(const QString& name);
 
   TBitmap Picture;
   std::function<void()> OnClick;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QMouseEvent>
 #include <QTimer>
 #include <csignal>
@@ -42,19 +45,49 @@ TEST(Splash, IsABorderlessTopmostPictureThatAClickCloses) {
   }
 }
 
+// A screen reader whose link to the game comes up once the splash is already active (a loaded
+// machine) is told what the splash's opening would have told it.
+TEST(Splash, IsIntroducedToAScreenReaderThatArrivesLate) {
+  QAccessible::setActive(false);
+  TSplash splash;
+  splash.show();
+  splash.activateWindow();
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(splash.isActiveWindow());
+  QAccessible::setActive(true);
+  QCoreApplication::processEvents();
+  const auto* notice = splash.findChild<QWidget*>(QStringLiteral("AccessibleNotice"));
+  ASSERT_NE(notice, nullptr);
+  EXPECT_EQ(notice->accessibleName(),
+            QString::fromUtf8("Tiercé à deux Entrée, Espace ou un clic pour commencer."));
+}
+
+// The game window is made while the splash waits, never shown before the click, which shows
+// that very window.
 TEST(Entry, ShowsTheSplashFirstAndTheGameOnlyAfterTheClick) {
   TRecordingSoundPlayer silence;
   SetSoundPlayer(&silence);
   bool mainExistedDuringSplash = true;
+  TMain* madeAhead = nullptr;
   // Runs inside the splash's modal loop.
   QTimer::singleShot(0, [&] {
+    const QDeadlineTimer deadline(10000);
+    while (!madeAhead && !deadline.hasExpired()) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* main = qobject_cast<TMain*>(window)) madeAhead = main;
+      }
+    }
     mainExistedDuringSplash = Main != nullptr;
     ASSERT_NE(Splash, nullptr);
     EXPECT_TRUE(Splash->isVisible());
+    ASSERT_NE(madeAhead, nullptr) << "not made while the splash waits";
+    EXPECT_FALSE(madeAhead->isVisible());
     ClickAt(*Splash->Image1, QPoint(100, 100));
     // Runs inside the game's event loop.
-    QTimer::singleShot(0, [] {
+    QTimer::singleShot(0, [&] {
       ASSERT_NE(Main, nullptr);
+      EXPECT_EQ(Main, madeAhead);
       EXPECT_EQ(Application->MainForm(), Main);
       EXPECT_TRUE(Main->isVisible());
       EXPECT_FALSE(Splash->isVisible());

@@ -39,7 +39,9 @@ def main():
         orca = screen_reader.Orca(desktop, bus)
         game = desktop.start_tierce(**bus)
 
-        orca.wait_for(r"^Tiercé à deux .*Entrée, Espace ou un clic pour commencer", 20)
+        # As the splash opens, or, when Orca learns of the game only later, as a notification.
+        orca.wait_for(r"^(notification )?Tiercé à deux .*Entrée, Espace ou un clic pour commencer",
+                      20)
         keys(desktop, "Return")
         # The betting panel opens with the game: its rules are said, and its first drop-down.
         heard_first(orca, FRENCH_RULES, r"^Cheval en 1re place")
@@ -123,7 +125,8 @@ def main():
 
         # On an English desktop, the start and the rules are English.
         game = desktop.start_tierce(**bus, LANGUAGE="en")
-        orca.wait_for(r"^Tiercé à deux .*Press Return or Space, or click, to begin", 20)
+        orca.wait_for(r"^(notification )?Tiercé à deux .*Press Return or Space, or click, to begin",
+                      20)
         keys(desktop, "Return")
         heard_first(orca, ENGLISH_RULES, r"^Horse in 1st place")
         keys(desktop, "F1")
