@@ -24,7 +24,7 @@ TGame::TGame(bool soundsOn) : soundsOn_(soundsOn) {
   for (int player : {1, 2}) validatedBets_[player] = Joined(NewGameBet(player));
 }
 
-// A race runs to its end: nothing restarts the game or changes the bets meanwhile.
+// A race runs to its end: nothing restarts it or the game, or changes the bets meanwhile.
 void TGame::NewGame() {
   if (racing_) return;
   score_[1] = 0;
@@ -65,7 +65,8 @@ void TGame::ValidateBets() {
   SetBetsOpen(false);
 }
 
-void TGame::StartRace() {
+bool TGame::StartRace() {
+  if (racing_) return false;
   ValidateBets();
   SetRacing(true);
   arrivalOrder_.clear();
@@ -76,6 +77,7 @@ void TGame::StartRace() {
     horseX_[h] = -SpriteWidth;
     horseY_[h] = (h - 1) * SpriteHeight + FirstLaneTop;
   }
+  return true;
 }
 
 void TGame::AdvanceTick() {

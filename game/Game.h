@@ -39,8 +39,9 @@ class TGame : public QObject {
   bool SetBet(int player, const TBet& choices);
   // The bets as they stand become the ones shown and raced; the betting closes.
   void ValidateBets();
-  // Validates, then puts the horses at the start; NextRank is 1 and the first frame 1.
-  void StartRace();
+  // Validates, then puts the horses at the start; NextRank is 1 and the first frame 1. Refused
+  // while a race runs; says whether it started.
+  bool StartRace();
   // One step of the advance timer: every horse moves 1 to 9 pixels, drawn from the game's
   // generator, and those that reach the line are ranked by number. The tick in which the last one
   // arrives ends the race and scores both bets.

@@ -55,7 +55,5 @@ void TMain::SetUpKeyboard() {
   // The desktops' help key: the rules the betting panel's picture shows, said at any time.
   AddGameKey(*this, Qt::Key_F1, [this] { TellRules(); });
   // P for "partir": the pistol's hint says it makes the horses leave.
-  AddGameKey(*this, Qt::CTRL | Qt::Key_P, [this] {
-    if (!Game.Racing()) RunGuarded([this] { GoClick(); });
-  });
+  AddGameKey(*this, Qt::CTRL | Qt::Key_P, [this] { RunGuarded([this] { GoClick(); }); });
 }

@@ -19,9 +19,10 @@ TRect FrameRect(const TGame& game, int horse) {
 }  // namespace
 
 void TMain::GoClick() {
-  TCanvas(SceneBitmap).Draw(0, 0, BackgroundBitmap);
   ValiderSelectionClick();
-  Game.StartRace();
+  // The game refuses a start while the horses run: the race goes on as it was.
+  if (!Game.StartRace()) return;
+  TCanvas(SceneBitmap).Draw(0, 0, BackgroundBitmap);
   Canvas().Draw(0, 0, BackgroundBitmap);
   // The start signal blocks the loop: the fresh track and labels must be on screen first.
   ShowDrawingNow();

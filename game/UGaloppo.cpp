@@ -141,7 +141,7 @@ void TMain::ShowBettingPanel(bool open) {
   TellRulesOnOpenPanel();
 }
 
-// Nothing starts a new game or changes the bets while the horses run.
+// The commands the game refuses while the horses run look disabled.
 void TMain::ShowRacing(bool racing) {
   Go->setEnabled(!racing);
   Modifierlescheveaux1->setEnabled(!racing);

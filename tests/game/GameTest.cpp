@@ -108,8 +108,8 @@ TEST(Game, HorsesAreRankedAtTheLineByTickThenByNumber) {
 }
 
 // A bet needs three different choices; the betting opens, closes and opens again; a race starts
-// with the bets as they stand, is run with them whatever is asked meanwhile, and scores them; the
-// scores add up until a new game.
+// with the bets as they stand, is run with them whatever is asked meanwhile, a start included,
+// and scores them; the scores add up until a new game.
 TEST(Game, ARoundOfBetsRacesAndScoresFollowsTheCommands) {
   TGame game(false);
   int betChanges = 0;
@@ -160,7 +160,7 @@ TEST(Game, ARoundOfBetsRacesAndScoresFollowsTheCommands) {
   ASSERT_TRUE(game.SetBet(1, {"2", "8", "5"}));
 
   RandSeed = 20261208;  // arrives 2, 8, 5: the exact order for player 1, one horse for player 2
-  game.StartRace();
+  EXPECT_TRUE(game.StartRace());
   EXPECT_FALSE(game.BetsOpen());
   EXPECT_EQ(game.ValidatedBet(1), "285") << "the start validates the bets as they stand";
   EXPECT_TRUE(game.Racing());
@@ -181,12 +181,18 @@ TEST(Game, ARoundOfBetsRacesAndScoresFollowsTheCommands) {
     game.NextAnimFrame();
     EXPECT_EQ(game.AnimFrame(), expected);
   }
+  // A start meanwhile is refused: the horses run on from where they are, in the same gallop.
+  game.AdvanceTick();
+  const int32_t x = game.HorseX(1);
+  EXPECT_FALSE(game.StartRace());
+  EXPECT_EQ(game.HorseX(1), x);
+  EXPECT_EQ(game.AnimFrame(), 2);
   FinishRace(game);
   EXPECT_EQ(game.Score1(), 10);
   EXPECT_EQ(game.Score2(), 0);
 
   RandSeed = 28;  // arrives 8, 1, 9: one horse for player 1, the same three for player 2
-  game.StartRace();
+  EXPECT_TRUE(game.StartRace());
   EXPECT_EQ(game.Score1(), 10) << "a start keeps the scores";
   FinishRace(game);
   EXPECT_EQ(game.Score1(), 10);
