@@ -70,11 +70,5 @@ void TMain::ShowValidatedBets() {
 }
 
 void TMain::ValiderSelectionClick() {
-  const bool panelShown = Game.BetsOpen();
-  const bool focusInPanel = PanelPropos->isAncestorOf(focusWidget());
   Game.ValidateBets();
-  if (!panelShown) return;
-  // The keyboard goes on from the pistol, the next step of the round.
-  if (focusInPanel) Go->setFocus();
-  TellBetsValidated();
 }

@@ -19,8 +19,7 @@ TRect FrameRect(const TGame& game, int horse) {
 }  // namespace
 
 void TMain::GoClick() {
-  ValiderSelectionClick();
-  // The game refuses a start while the horses run: the race goes on as it was.
+  // The start validates the bets, and the game refuses it while the horses run.
   if (!Game.StartRace()) return;
   TCanvas(SceneBitmap).Draw(0, 0, BackgroundBitmap);
   Canvas().Draw(0, 0, BackgroundBitmap);

@@ -132,11 +132,17 @@ void TMain::ShowScores() {
 }
 
 // A panel opened during the game takes the keyboard to its first drop-down, as at the start, and
-// screen readers hear the rules its picture shows.
+// screen readers hear the rules its picture shows. A validation closes it, from the bar or the
+// pistol: the keyboard goes on from the pistol, the next step of the round, and the bets are said.
 void TMain::ShowBettingPanel(bool open) {
+  const bool focusInPanel = PanelPropos->isAncestorOf(focusWidget());
   PanelPropos->setVisible(open);
   RulesUntold = open;
-  if (!open || !isActiveWindow()) return;
+  if (!open) {
+    if (focusInPanel) Go->setFocus();
+    return TellBetsValidated();
+  }
+  if (!isActiveWindow()) return;
   if (!PanelPropos->isAncestorOf(focusWidget())) Choix1->setFocus();
   TellRulesOnOpenPanel();
 }

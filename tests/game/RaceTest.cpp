@@ -30,6 +30,10 @@ TEST_F(Race, GoValidatesTheGridAsItStandsAndTheCommandsWaitForTheLastArrival) {
   EXPECT_EQ(main->LabelCh1->text(), "723");
   EXPECT_EQ(main->LabelCh2->text(), "189");
   EXPECT_FALSE(main->PanelPropos->isVisibleTo(main.get()));
+  // Screen readers heard the bets validated, then the start.
+  EXPECT_EQ(main->findChild<QWidget*>("AccessibleNotice.previous")->accessibleName(),
+            "Paris validés. Joueur 1 : cheval 7, cheval 2, cheval 3 ; joueur 2 : cheval 1, "
+            "cheval 8, cheval 9.");
   EXPECT_FALSE(main->Go->isEnabled());
   EXPECT_FALSE(main->Recommencer1->isEnabled());
   EXPECT_FALSE(main->Modifierlescheveaux1->isEnabled());
