@@ -27,8 +27,10 @@ TGame::TGame(bool soundsOn) : soundsOn_(soundsOn) {
 // A race runs to its end: nothing restarts it or the game, or changes the bets meanwhile.
 void TGame::NewGame() {
   if (racing_) return;
-  score_[1] = 0;
-  score_[2] = 0;
+  for (int player : {1, 2}) {
+    score_[player] = 0;
+    racePoints_[player] = 0;
+  }
   emit ScoresChanged();
   SetBetsOpen(true);
   for (int player : {1, 2}) {
@@ -101,7 +103,10 @@ void TGame::AdvanceTick() {
 
 void TGame::EndRace() {
   SetRacing(false);
-  for (int player : {1, 2}) score_[player] += ScoreBet(PlayerBet(player), arrivalOrder_);
+  for (int player : {1, 2}) {
+    racePoints_[player] = ScoreBet(PlayerBet(player), arrivalOrder_);
+    score_[player] += racePoints_[player];
+  }
   emit ScoresChanged();
   emit RaceEnded();
 }

@@ -30,7 +30,8 @@ class TGame : public QObject {
  public:
   explicit TGame(bool soundsOn);
 
-  // Scores back to 0, the bets back to 1-2-3 and 4-5-6, the betting open. Not while racing.
+  // Scores and race points back to 0, the bets back to 1-2-3 and 4-5-6, the betting open. Not
+  // while racing.
   void NewGame();
   // Opens the betting again, the bets as they are. Not while racing.
   void ChangeBets();
@@ -58,6 +59,8 @@ class TGame : public QObject {
   const QString& ArrivalOrder() const { return arrivalOrder_; }
   int32_t Score1() const { return score_[1]; }
   int32_t Score2() const { return score_[2]; }
+  // What the player's bet earned in the last race that ended; 0 until one ends in this game.
+  int32_t RacePoints(int player) const { return racePoints_[player]; }
   const TBet& Bet(int player) const { return bets_[player]; }
   // The bet's digits joined in place order: "789", or "79" when the second place had no horse.
   QString PlayerBet(int player) const;
@@ -74,7 +77,7 @@ class TGame : public QObject {
   void BetsOpenChanged(bool open);
   void RacingChanged(bool racing);
   void HorseArrived(int horse, int32_t rank);
-  // After the last arrival and the scoring.
+  // After the last arrival and the scoring: RacePoints and the scores count the race.
   void RaceEnded();
   void SoundSwitchChanged(bool on);
 
@@ -90,6 +93,7 @@ class TGame : public QObject {
   int32_t animFrame_ = 1;
   QString arrivalOrder_;
   TOneBased<int32_t, 2> score_;
+  TOneBased<int32_t, 2> racePoints_;
   TOneBased<TBet, 2> bets_;
   TOneBased<QString, 2> validatedBets_;
   bool betsOpen_ = false;

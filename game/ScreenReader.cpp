@@ -3,7 +3,6 @@
 #include <QLabel>
 
 #include "assets/PictureWords.h"
-#include "game/Scoring.h"
 #include "game/UGaloppo.h"
 #include "toolkit/Accessibility.h"
 #include "toolkit/ComboBox.h"
@@ -125,8 +124,7 @@ void TMain::AnnounceArrival() {
     first << tr("%1 : cheval %2").arg(Place(place), arrival[place]);
   }
   const auto points = [&](int player, int32_t total) {
-    return tr("%1, total %2")
-        .arg(Points(ScoreBet(Game.PlayerBet(player), arrival)), QString::number(total));
+    return tr("%1, total %2").arg(Points(Game.RacePoints(player)), QString::number(total));
   };
   Accessibility::Say(*this, tr("Arrivée : %1. Joueur 1 : %2 ; joueur 2 : %3.")
                                 .arg(first.join(QStringLiteral(", ")), points(1, Game.Score1()),

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <vector>
 
@@ -109,7 +110,7 @@ TEST(Game, HorsesAreRankedAtTheLineByTickThenByNumber) {
 
 // A bet needs three different choices; the betting opens, closes and opens again; a race starts
 // with the bets as they stand, is run with them whatever is asked meanwhile, a start included,
-// and scores them; the scores add up until a new game.
+// and scores them; its end gives each player's points, which the totals add up until a new game.
 TEST(Game, ARoundOfBetsRacesAndScoresFollowsTheCommands) {
   TGame game(false);
   int betChanges = 0;
@@ -120,6 +121,11 @@ TEST(Game, ARoundOfBetsRacesAndScoresFollowsTheCommands) {
   QObject::connect(&game, &TGame::RacingChanged, [&] { ++racingChanges; });
   QObject::connect(&game, &TGame::ScoresChanged, [&] { ++scoreChanges; });
   QObject::connect(&game, &TGame::SoundSwitchChanged, [&] { ++switchChanges; });
+  // Each race's points and the totals, as its end is told.
+  std::vector<std::array<int32_t, 4>> ends;
+  QObject::connect(&game, &TGame::RaceEnded, [&] {
+    ends.push_back({game.RacePoints(1), game.RacePoints(2), game.Score1(), game.Score2()});
+  });
   game.FlipSoundSwitch();
   EXPECT_TRUE(game.SoundsOn());
   EXPECT_EQ(switchChanges, 1);
@@ -203,11 +209,13 @@ TEST(Game, ARoundOfBetsRacesAndScoresFollowsTheCommands) {
   game.AdvanceTick();
   EXPECT_EQ(game.Score2(), 5);
   EXPECT_EQ(RandSeed, seed);
+  EXPECT_EQ(ends, (std::vector<std::array<int32_t, 4>>{{10, 0, 10, 0}, {0, 5, 10, 5}}));
 
   scoreChanges = 0;
   game.NewGame();
   EXPECT_EQ(game.Score1(), 0);
   EXPECT_EQ(game.Score2(), 0);
+  EXPECT_EQ(game.RacePoints(1) + game.RacePoints(2), 0);
   EXPECT_EQ(scoreChanges, 1);
   EXPECT_EQ(game.PlayerBet(1), "123");
   EXPECT_EQ(game.PlayerBet(2), "456");

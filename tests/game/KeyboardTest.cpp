@@ -163,13 +163,15 @@ TEST_F(Keyboard, ARoundPlayedByKeysFollowsTheMouseRulesAndIsToldToScreenReaders)
             "Points du joueur 1 : " + QString::number(game.Score1()));
   EXPECT_EQ(Name(main->LabelPointJoueur2),
             "Points du joueur 2 : " + QString::number(game.Score2()));
-  const QString told = Said();
-  EXPECT_TRUE(told.startsWith(QStringLiteral("Arrivée : 1re place : cheval %1, 2e place : "
-                                             "cheval %2, 3e place : cheval %3.")
-                                  .arg(order[0])
-                                  .arg(order[1])
-                                  .arg(order[2])))
-      << told.toStdString();
+  const auto points = [](int32_t n) { return QString::number(n) + (n > 1 ? " points" : " point"); };
+  EXPECT_EQ(Said(), QStringLiteral("Arrivée : 1re place : cheval %1, 2e place : cheval %2, 3e "
+                                   "place : cheval %3. Joueur 1 : %4, total %5 ; joueur 2 : %6, "
+                                   "total %7.")
+                        .arg(order[0])
+                        .arg(order[1])
+                        .arg(order[2])
+                        .arg(points(game.Score1()), QString::number(game.Score1()),
+                             points(game.Score2()), QString::number(game.Score2())));
 
   // The menu from the keyboard; the sound switch; a new game.
   GameKey(Qt::SHIFT | Qt::Key_F10);
