@@ -62,6 +62,10 @@ void TMain::EndRace() {
   TimerAvancer->SetInterval(0);
   PlaySoundIfOn(QStringLiteral("FIN"), SND_RESOURCE | SND_ASYNC);
   AnnounceArrival();
+  // The keyboard goes on from the pistol, the next step of the round. After the arrival, so that
+  // a screen reader names the pistol once the arrival is said; not in a window the player has
+  // left for another.
+  if (isActiveWindow()) Go->setFocus();
 }
 
 void TMain::TimerMouvementTimer() {

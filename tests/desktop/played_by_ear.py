@@ -3,8 +3,9 @@ keys alone drive the game (`xdotool key`, the pointer never moves), and what Orc
 step is what a blind player needs: how to begin, each horse chosen and each drop-down's place,
 each bet recorded or refused and why, the validation with both bets, the pistol, the totals and
 bets from the Tab key, the rules on F1, the start, and, from a reader restarted during the race,
-the arrival with each player's points and total, spoken once. Then the menu, and Ctrl+Q quits with
-status 0. Last, the game again on an English desktop: its start, and its rules on F1."""
+the arrival with each player's points and total, spoken once, then the pistol, where the keyboard
+goes on. Then the menu, and Ctrl+Q quits with status 0. Last, the game again on an English
+desktop: its start, and its rules on F1."""
 
 import re
 
@@ -97,7 +98,8 @@ def main():
         orca.wait_for(FRENCH_RULES)
 
         # The start is said as the horses leave; a reader restarted during the race hears the
-        # arrival, once, with each player's points and total.
+        # arrival, once, with each player's points and total, then the pistol, which has the
+        # keyboard for the next race.
         keys(desktop, "ctrl+p")
         orca.wait_for(r"Les chevaux sont partis\.")
         orca.stop()
@@ -112,6 +114,7 @@ def main():
         for player, points, total in (("1", found[4], found[5]), ("2", found[6], found[7])):
             check(int(points) == score_bet(bets[player], arrival) and total == points,
                   f"player {player}: {told!r} for the bet {bets[player]}")
+        orca.wait_for(r"^Pistolet de départ")
         wait_until(lambda: orca.quiet(2), 10, "Orca to finish speaking")
         check(sum("Arrivée" in p for p in orca.spoken()) == 1, f"said: {orca.spoken()}")
 

@@ -155,7 +155,16 @@ TEST_F(Keyboard, ARoundPlayedByKeysFollowsTheMouseRulesAndIsToldToScreenReaders)
   GameKey(Qt::Key_F1);
   EXPECT_EQ(Said(), rules);
   EXPECT_EQ(Name(main->PanelPropos, QAccessible::Description), rules);
+  // The race ends with the keyboard on the pistol, moved there once the arrival was said.
+  QString saidAsThePistolTookTheKeyboard;
+  const auto watch =
+      QObject::connect(qApp, &QApplication::focusChanged, [&](QWidget*, QWidget* now) {
+        if (now == main->Go) saidAsThePistolTookTheKeyboard = Said();
+      });
   FinishRace();
+  QObject::disconnect(watch);
+  EXPECT_EQ(QApplication::focusWidget(), main->Go);
+  EXPECT_EQ(saidAsThePistolTookTheKeyboard, Said());
   const QString& order = game.ArrivalOrder();
   EXPECT_EQ(game.Score1(), ScoreBet("312", order));
   EXPECT_EQ(game.Score2(), ScoreBet("319", order));

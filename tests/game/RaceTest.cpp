@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 
 #include "tests/game/GameFixture.h"
@@ -46,7 +47,14 @@ TEST_F(Race, GoValidatesTheGridAsItStandsAndTheCommandsWaitForTheLastArrival) {
     EXPECT_EQ(main->HorseRect[h], (TRect{-SpriteWidth, y, 0, y + SpriteHeight}));
     EXPECT_EQ(main->PrevHorseRect[h], main->HorseRect[h]);
   }
+  // The race ends while another window has the keyboard: the game leaves its own focus alone.
+  QWidget elsewhere;
+  elsewhere.show();
+  elsewhere.activateWindow();
+  QApplication::processEvents();
+  ASSERT_FALSE(main->isActiveWindow());
   FinishRace();
+  EXPECT_NE(main->focusWidget(), main->Go);
   EXPECT_FALSE(main->TimerMouvement->Active());
   EXPECT_FALSE(main->TimerAvancer->Active());
   EXPECT_TRUE(main->Go->isEnabled());
