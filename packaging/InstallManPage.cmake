@@ -1,5 +1,6 @@
-# Run at install time, so that the paths the manual page lists are those of the prefix actually
-# installed to (CPack's /usr, or a --prefix given to cmake --install), not the configured one.
+# Included by the install(CODE) rule of packaging/CMakeLists.txt, so it runs at install time and
+# the paths the manual page lists are those of the prefix actually installed to (the Debian
+# package's /usr, or a --prefix given to cmake --install), not the configured one.
 # Expects MAN_PAGES (pairs of a template and the folder under MANDIR: man6, fr/man6 for `man -L fr`),
 # MAN_WORK_DIR and the relative BINDIR, DATADIR, MANDIR.
 foreach(dir BINDIR DATADIR)
