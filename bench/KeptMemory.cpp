@@ -1,6 +1,8 @@
 // What the game keeps by its own rules, each picture and sound with its size in bytes, as the
 // game itself makes them at the screen's ratio (QT_SCALE_FACTOR=2 gives the 2x pictures). Prints
-// one "<bytes> <what>" line each; scripts/bench adds them to the floor's memory.
+// one "<bytes> <when> <what>" line each, <when> "idle" for what the game keeps from its start,
+// "race" for what it keeps from its first race (the scene drawn apart from the track, the sounds
+// decoded at their first play); scripts/bench adds them to the floor's memory.
 #include <QApplication>
 #include <cstdio>
 #include <memory>
@@ -17,8 +19,8 @@
 
 namespace {
 
-void Print(qsizetype bytes, const char* what) {
-  std::printf("%lld %s\n", static_cast<long long>(bytes), what);
+void Print(qsizetype bytes, const char* what, const char* when = "idle") {
+  std::printf("%lld %s %s\n", static_cast<long long>(bytes), when, what);
 }
 
 }  // namespace
@@ -33,7 +35,7 @@ int main(int argc, char** argv) {
   main->show();
   QApplication::processEvents();
   Print(main->BackgroundBitmap.Image().sizeInBytes(), "track (the background, one picture)");
-  Print(main->SceneBitmap.Image().sizeInBytes(), "scene");
+  Print(main->SceneBitmap.Image().sizeInBytes(), "scene", "race");
   Print(main->Surface().sizeInBytes(), "window surface");
   Print(main->SpriteSheet.Image().sizeInBytes(), "sprite sheet");
   qsizetype frames = 0;
@@ -52,7 +54,7 @@ int main(int argc, char** argv) {
   Print(main->StringGrid1->Surface().sizeInBytes(), "bet grid surface");
   for (const char* wave : {"Feu", "Bravo", "FIN"}) {
     const QByteArray what = QByteArray("sound ") + wave;
-    Print(qsizetype(DecodeWave(Resources::Load(wave)).size()), what.constData());
+    Print(qsizetype(DecodeWave(Resources::Load(wave)).size()), what.constData(), "race");
   }
   return 0;
 }

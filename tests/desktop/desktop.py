@@ -12,6 +12,10 @@ import tempfile
 import time
 
 TIERCE = os.environ.get("TIERCE", "tierce")
+# A share of one core for the game alone, as on a slow machine (by hand: TIERCE_CPU_LIMIT=25).
+CPU_LIMIT = int(os.environ.get("TIERCE_CPU_LIMIT", "0"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "bench"))
+from CpuLimit import CpuLimit
 
 
 def wait_until(condition, deadline, what):
@@ -39,6 +43,7 @@ class Desktop:
         os.chmod(self.dir, 0o700)
         self.processes = []
         self.display = None  # the X display that input and screenshots go to
+        self.cpu_limit = None
 
     def __enter__(self):
         return self
@@ -52,6 +57,8 @@ class Desktop:
                 except subprocess.TimeoutExpired:
                     process.kill()
                     process.wait()
+        if self.cpu_limit:
+            self.cpu_limit.__exit__()
         if error is not None:
             print(f"logs and screenshots kept in {self.dir}", file=sys.stderr)
         else:
@@ -160,7 +167,11 @@ class Desktop:
 
     def start_tierce(self, **variables):
         """The real game, on the scenario's display unless `variables` say otherwise."""
-        return self.start([TIERCE], env=self.env(**variables), log="tierce.log")
+        options = {}
+        if CPU_LIMIT:
+            self.cpu_limit = self.cpu_limit or CpuLimit(CPU_LIMIT).__enter__()
+            options["preexec_fn"] = self.cpu_limit.Join
+        return self.start([TIERCE], env=self.env(**variables), log="tierce.log", **options)
 
     def check_ended(self, game, what, deadline=10):
         """That `game` ends within `deadline` seconds with status 0. A game that does not end is
