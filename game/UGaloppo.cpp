@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 
@@ -52,6 +53,21 @@ std::vector<std::function<void()>> TMain::MakingSteps(std::unique_ptr<TMain>& ma
           [&made] {
             const Accessibility::TUnheard unheard;
             made = std::make_unique<TMain>();
+          },
+          // What showing it would do first: its system window, made unmapped, its controls
+          // polished, and one drawing of the whole, which fills the caches of glyphs and styles.
+          [&made] {
+            if (!made) return;
+            const Accessibility::TUnheard unheard;
+            made->create();
+            made->ensurePolished();
+          },
+          [&made] {
+            if (!made) return;
+            const qreal ratio = made->devicePixelRatioF();
+            QImage drawing(made->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+            drawing.setDevicePixelRatio(ratio);
+            made->render(&drawing);
           }};
 }
 
