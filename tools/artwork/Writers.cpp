@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 // clang-format off
 #include <jpeglib.h>  // needs <cstdio> first
 // clang-format on
@@ -240,8 +241,10 @@ QByteArray Bmp24(const QImage& image) {
   return out;
 }
 
-QByteArray Jpeg(const QImage& image, int quality) {
-  const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+namespace {
+
+// A JPEG file in memory, written by `write` from its parameters to jpeg_finish_compress.
+QByteArray Compressed(const std::function<void(jpeg_compress_struct&)>& write) {
   jpeg_compress_struct cinfo{};
   jpeg_error_mgr jerr{};
   cinfo.err = jpeg_std_error(&jerr);
@@ -249,28 +252,37 @@ QByteArray Jpeg(const QImage& image, int quality) {
   unsigned char* buffer = nullptr;
   unsigned long size = 0;
   jpeg_mem_dest(&cinfo, &buffer, &size);
-  cinfo.image_width = JDIMENSION(rgb.width());
-  cinfo.image_height = JDIMENSION(rgb.height());
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, quality, TRUE);
-  // 4:4:4, so small lettering keeps its colour edges.
-  for (int i = 0; i < cinfo.num_components; ++i) {
-    cinfo.comp_info[i].h_samp_factor = 1;
-    cinfo.comp_info[i].v_samp_factor = 1;
-  }
-  cinfo.optimize_coding = TRUE;
-  jpeg_start_compress(&cinfo, TRUE);
-  while (cinfo.next_scanline < cinfo.image_height) {
-    JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(int(cinfo.next_scanline)));
-    jpeg_write_scanlines(&cinfo, &row, 1);
-  }
-  jpeg_finish_compress(&cinfo);
+  write(cinfo);
   QByteArray out(reinterpret_cast<const char*>(buffer), qsizetype(size));
   jpeg_destroy_compress(&cinfo);
   free(buffer);
   return out;
+}
+
+}  // namespace
+
+QByteArray Jpeg(const QImage& image, int quality) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+  return Compressed([&](jpeg_compress_struct& cinfo) {
+    cinfo.image_width = JDIMENSION(rgb.width());
+    cinfo.image_height = JDIMENSION(rgb.height());
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    // 4:4:4, so small lettering keeps its colour edges.
+    for (int i = 0; i < cinfo.num_components; ++i) {
+      cinfo.comp_info[i].h_samp_factor = 1;
+      cinfo.comp_info[i].v_samp_factor = 1;
+    }
+    cinfo.optimize_coding = TRUE;
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+      JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(int(cinfo.next_scanline)));
+      jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+  });
 }
 
 namespace {
@@ -344,21 +356,12 @@ QByteArray JpegWithBlocksOf(const QByteArray& base, const QImage& baseDrawn, con
       }
     }
   }
-  jpeg_compress_struct out{};
-  jpeg_error_mgr errors{};
-  out.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&out);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&out, &buffer, &size);
-  jpeg_copy_critical_parameters(&into.Info, &out);
-  out.optimize_coding = TRUE;
-  jpeg_write_coefficients(&out, into.Arrays);
-  jpeg_finish_compress(&out);
-  QByteArray file(reinterpret_cast<const char*>(buffer), qsizetype(size));
-  jpeg_destroy_compress(&out);
-  free(buffer);
-  return file;
+  return Compressed([&](jpeg_compress_struct& out) {
+    jpeg_copy_critical_parameters(&into.Info, &out);
+    out.optimize_coding = TRUE;
+    jpeg_write_coefficients(&out, into.Arrays);
+    jpeg_finish_compress(&out);
+  });
 }
 
 QByteArray Wav8(const std::vector<double>& samples, int rate, uint64_t ditherSeed) {
