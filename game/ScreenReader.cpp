@@ -92,17 +92,6 @@ void TMain::TellRules() {
   Accessibility::Say(*this, Rules());
 }
 
-void TMain::TellRulesOnOpenPanel() {
-  if (!RulesUntold || !PanelPropos->isVisible()) return;
-  RulesUntold = false;
-  TellRules();
-}
-
-void TMain::changeEvent(QEvent* event) {
-  TSurfaceWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) TellRulesOnOpenPanel();
-}
-
 void TMain::TellBetRefused() {
   // The drop-downs' hint is where the rule is told.
   Accessibility::Say(*this, Choix1->toolTip());

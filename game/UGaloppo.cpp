@@ -153,14 +153,13 @@ void TMain::ShowScores() {
 void TMain::ShowBettingPanel(bool open) {
   const bool focusInPanel = PanelPropos->isAncestorOf(focusWidget());
   PanelPropos->setVisible(open);
-  RulesUntold = open;
   if (!open) {
     if (focusInPanel) Go->setFocus();
     return TellBetsValidated();
   }
   if (!isActiveWindow()) return;
   if (!PanelPropos->isAncestorOf(focusWidget())) Choix1->setFocus();
-  TellRulesOnOpenPanel();
+  TellRules();
 }
 
 // The commands the game refuses while the horses run look disabled.

