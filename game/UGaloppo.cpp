@@ -13,6 +13,7 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/ContextMenuKeys.h"
+#include "toolkit/Density.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Image.h"
 #include "toolkit/Random.h"
@@ -64,9 +65,7 @@ std::vector<std::function<void()>> TMain::MakingSteps(std::unique_ptr<TMain>& ma
           },
           [&made] {
             if (!made) return;
-            const qreal ratio = made->devicePixelRatioF();
-            QImage drawing(made->size() * ratio, QImage::Format_ARGB32_Premultiplied);
-            drawing.setDevicePixelRatio(ratio);
+            QImage drawing = DenseImage(made->size(), made->devicePixelRatioF());
             made->render(&drawing);
           }};
 }

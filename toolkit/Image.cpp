@@ -36,12 +36,13 @@ TBitmap TImage::ReadPicture(const QString& name) {
     return ReadJpeg(language + u'/' + name);
   } catch (const EToolkitError& error) {
     // Said once, by the reader that shows it, not by one reading ahead.
-    if (WorkAhead::Keeping()) return ReadJpeg(name);
-    const QString line = Translation::Text(
-        "TImage", QT_TRANSLATE_NOOP("TImage", "%1 : %2 ; l'image en français à la place"));
-    std::fprintf(stderr, "%s\n",
-                 qPrintable(line.arg(QCoreApplication::applicationName(),
-                                     QString::fromStdString(error.what()))));
+    if (!WorkAhead::Keeping()) {
+      const QString line = Translation::Text(
+          "TImage", QT_TRANSLATE_NOOP("TImage", "%1 : %2 ; l'image en français à la place"));
+      std::fprintf(stderr, "%s\n",
+                   qPrintable(line.arg(QCoreApplication::applicationName(),
+                                       QString::fromStdString(error.what()))));
+    }
     return ReadJpeg(name);
   }
 }
