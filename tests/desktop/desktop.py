@@ -19,14 +19,15 @@ from CpuLimit import CpuLimit
 
 
 def wait_until(condition, deadline, what):
-    """The first true value of condition(), polled until `deadline` seconds have passed."""
+    """The first true value of condition(), polled until `deadline` seconds have passed. `what`
+    may be a function, for a message that tells the state at the deadline."""
     end = time.monotonic() + deadline
     while True:
         value = condition()
         if value:
             return value
         if time.monotonic() > end:
-            raise AssertionError(f"waited {deadline} s for {what}")
+            raise AssertionError(f"waited {deadline} s for {what() if callable(what) else what}")
         time.sleep(0.05)
 
 

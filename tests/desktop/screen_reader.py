@@ -86,7 +86,8 @@ class Orca:
             said = self.spoken()[self.heard:]
             found = next((i for i, p in enumerate(said) if re.search(pattern, p)), None)
             return None if found is None else said[:found + 1]
-        phrases = wait_until(heard, deadline, f"Orca to say {pattern!r} (it said "
+        phrases = wait_until(heard, deadline, lambda: f"Orca to say {pattern!r} after "
+                             f"{self.spoken()[self.heard - 1:self.heard]} (then it said "
                              f"{self.spoken()[self.heard:]})")
         self.heard += len(phrases)
         return phrases
