@@ -65,6 +65,12 @@ class Orca:
                 phrases.append(phrase)
         return phrases
 
+    def events(self):
+        """The game's events Orca received, a line each, for a failure's message."""
+        return [f"{when} {event[:150]}" for when, event in re.findall(
+            r"^(\S+) - EVENT MANAGER: ((?:object|window|focus)\S* for .*in \[application \| "
+            r"tierce\].*)$", read_file(self.log), flags=re.M)]
+
     def quiet(self, seconds):
         """Whether Orca has said nothing for `seconds`."""
         count, when = self.last_change
@@ -88,7 +94,8 @@ class Orca:
             return None if found is None else said[:found + 1]
         phrases = wait_until(heard, deadline, lambda: f"Orca to say {pattern!r} after "
                              f"{self.spoken()[self.heard - 1:self.heard]} (then it said "
-                             f"{self.spoken()[self.heard:]})")
+                             f"{self.spoken()[self.heard:]}; the game's last events it "
+                             f"received:\n" + "\n".join(self.events()[-12:]) + ")")
         self.heard += len(phrases)
         return phrases
 
