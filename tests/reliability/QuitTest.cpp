@@ -137,8 +137,12 @@ TEST(Quitting, EndsTheProgramAtOnceWithStatusZeroAtEveryMoment) {
     const QTemporaryDir configuration;
     environment.insert("XDG_CONFIG_HOME", configuration.path());
     child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(),
-                {"--gtest_filter=QuitChild.RunsTheGameUntilItQuits"});
+    // Built for another machine, the tests run under an emulator, and so must the child.
+    const QString emulator = QStringLiteral(TIERCE_EMULATOR);
+    QStringList command{QCoreApplication::applicationFilePath(),
+                        "--gtest_filter=QuitChild.RunsTheGameUntilItQuits"};
+    if (!emulator.isEmpty()) command.prepend(emulator);
+    child.start(command.takeFirst(), command);
     ASSERT_TRUE(child.waitForStarted()) << c.moment;
     const bool ended = child.waitForFinished(60000);
     const long long endedAt = NowMs();
