@@ -3,6 +3,8 @@
 #include <csetjmp>
 #include <cstdio>
 #include <string>
+
+#include <QSysInfo>
 // clang-format off
 #include <jpeglib.h>
 #include <jerror.h>
@@ -55,7 +57,10 @@ bool Decode(const unsigned char* bytes, unsigned long size, QImage& image, char*
     jpeg_destroy_decompress(&info);
     return false;
   }
-  info.out_color_space = JCS_EXT_BGRX;
+  // Format_RGB32 keeps a pixel as one native 32-bit number, 0xffRRGGBB: blue is its first byte
+  // on a little-endian machine, the unused one on a big-endian machine.
+  info.out_color_space =
+      QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
   jpeg_start_decompress(&info);
   image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
   if (image.isNull()) {
