@@ -102,9 +102,22 @@ struct TSdlSoundPlayer::TState {
     return Waves[key] = DecodeWave(Resources::Load(name));
   }
 
-  // SDL reports a device whose server went away as stopped; it would go on taking audio at
-  // real speed while nothing is heard.
-  bool Lost() const { return SDL_GetAudioDeviceStatus(Device) == SDL_AUDIO_STOPPED; }
+  // A device whose server went away would go on taking audio at real speed while nothing is
+  // heard. SDL 2 reports it as stopped; SDL 2's interface over SDL 3 (Debian after 13) says it
+  // still plays, and tells of the loss by an event that names no device. This is the only output
+  // the program opens, so the loss of any is taken as its own: at worst it is opened again.
+  bool Lost() const {
+    if (SDL_GetAudioDeviceStatus(Device) == SDL_AUDIO_STOPPED) return true;
+    SDL_PumpEvents();
+    SDL_FlushEvent(SDL_AUDIODEVICEADDED);
+    SDL_Event removed;
+    bool lost = false;
+    while (SDL_PeepEvents(&removed, 1, SDL_GETEVENT, SDL_AUDIODEVICEREMOVED,
+                          SDL_AUDIODEVICEREMOVED) > 0) {
+      lost = lost || removed.adevice.iscapture == 0;
+    }
+    return lost;
+  }
 
   bool Open() {
     if (Device != 0 && Lost()) Close();
