@@ -96,7 +96,8 @@ def main():
         orca.stop()
         transcript = orca.spoken()
         orca = screen_reader.Orca(desktop, bus, "orca-again.log")
-        told = orca.wait_for(r"^(notification )?Arrivée :", 60)[-1]
+        heard = orca.wait_for(r"^(notification )?Arrivée :", 60)
+        told = heard[-1]
         found = re.search(r"Arrivée : 1re place : cheval (\d), 2e place : cheval (\d), 3e place : "
                           r"cheval (\d)\. Joueur 1 : (\d+) points?, total (\d+) ; joueur 2 : "
                           r"(\d+) points?, total (\d+)\.", told)
@@ -105,7 +106,10 @@ def main():
         for player, points, total in (("1", found[4], found[5]), ("2", found[6], found[7])):
             check(int(points) == score_bet(bets[player], arrival) and total == points,
                   f"player {player}: {told!r} for the bet {bets[player]}")
-        orca.wait_for(r"^Pistolet de départ")
+        # A reader slow to start (a loaded machine) finds the race over and the keyboard already
+        # on the pistol, and says so as it starts, before the arrival it then reads.
+        if not any(p.startswith("Pistolet de départ") for p in heard):
+            orca.wait_for(r"^Pistolet de départ")
         wait_until(lambda: orca.quiet(2), 10, "Orca to finish speaking")
         check(sum("Arrivée" in p for p in orca.spoken()) == 1, f"said: {orca.spoken()}")
 
