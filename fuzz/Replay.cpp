@@ -2,9 +2,9 @@
 // libFuzzer: any compiler builds it, so the committed inputs are replayed on every machine the
 // tests run on, big-endian ones included. A target aborts on what it finds wrong.
 #include <algorithm>
-#include <cstdlib>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>

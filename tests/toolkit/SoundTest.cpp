@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <SDL.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
-#include <SDL.h>
 #include <csignal>
 #include <optional>
 #include <stdexcept>
