@@ -24,6 +24,18 @@ def horses(phrases):
     return [p for p in phrases if re.fullmatch(r"cheval \d\.?", p)]
 
 
+def first_control(desktop, orca, pattern):
+    """The control that has the keyboard as the game window opens, as Orca says it. Debian 13's
+    Orca, when it handles the key that opened the window only after the window came up, takes
+    that control as its place without a word and then ignores the control's focus as no change;
+    the player hears the window's name and asks where he is (Orca's Where Am I, KP_Enter)."""
+    try:
+        return orca.wait_for(pattern, 5)
+    except AssertionError:
+        keys(desktop, "KP_Enter")
+        return orca.wait_for(pattern)
+
+
 def main():
     with Desktop("by-ear") as desktop:
         desktop.start_xvfb("1024x768x24")
@@ -36,7 +48,7 @@ def main():
         orca.wait_for(r"^(notification )?Tiercé à deux .*Entrée, Espace ou un clic pour commencer",
                       20)
         keys(desktop, "Return")
-        orca.wait_for(r"^Cheval en 1re place")
+        first_control(desktop, orca, r"^Cheval en 1re place")
 
         # A held Down outruns the reader: it ends on the last horse chosen.
         keys(desktop, *["Down"] * 7, delay=20)
@@ -126,7 +138,7 @@ def main():
         orca.wait_for(r"^(notification )?Tiercé à deux .*Press Return or Space, or click, to begin",
                       20)
         keys(desktop, "Return")
-        orca.wait_for(r"^Horse in 1st place")
+        first_control(desktop, orca, r"^Horse in 1st place")
         keys(desktop, "F1")
         orca.wait_for(ENGLISH_RULES)
         keys(desktop, "ctrl+q")

@@ -68,8 +68,8 @@ class Orca:
     def events(self):
         """The game's events Orca received, a line each, for a failure's message."""
         return [f"{when} {event[:150]}" for when, event in re.findall(
-            r"^(\S+) - EVENT MANAGER: ((?:object|window|focus)\S* for .*in \[application \| "
-            r"tierce\].*)$", read_file(self.log), flags=re.M)]
+            r"^(\S+) - EVENT MANAGER: ((?:object|window|focus)\S* for .*in (?:\[application \| "
+            r"tierce\]|tierce \(Qt)(?:(?!has priority).)*)$", read_file(self.log), flags=re.M)]
 
     def quiet(self, seconds):
         """Whether Orca has said nothing for `seconds`."""
