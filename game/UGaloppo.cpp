@@ -13,7 +13,6 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/ContextMenuKeys.h"
-#include "toolkit/Density.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Image.h"
 #include "toolkit/Random.h"
@@ -56,7 +55,7 @@ std::vector<std::function<void()>> TMain::MakingSteps(std::unique_ptr<TMain>& ma
             made = std::make_unique<TMain>();
           },
           // What showing it would do first: its system window, made unmapped, its controls
-          // polished, and one drawing of the whole, which fills the caches of glyphs and styles.
+          // polished, and its first drawing.
           [&made] {
             if (!made) return;
             const Accessibility::TUnheard unheard;
@@ -64,9 +63,7 @@ std::vector<std::function<void()>> TMain::MakingSteps(std::unique_ptr<TMain>& ma
             made->ensurePolished();
           },
           [&made] {
-            if (!made) return;
-            QImage drawing = DenseImage(made->size(), made->devicePixelRatioF());
-            made->render(&drawing);
+            if (made) WorkAhead::DrawUnshown(*made);
           }};
 }
 

@@ -1,6 +1,8 @@
 #include "toolkit/WorkAhead.h"
 
+#include <QBackingStore>
 #include <QEvent>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 #include <exception>
@@ -28,6 +30,16 @@ WorkAhead::TKeep::~TKeep() {
 
 bool WorkAhead::Keeping() {
   return keepers > 0;
+}
+
+void WorkAhead::DrawUnshown(QWidget& window) {
+  QBackingStore* store = window.backingStore();
+  if (!store) return;
+  // The size showing asks for, so that the store is kept then, not made again.
+  store->resize(window.size());
+  store->beginPaint(QRegion(window.rect()));
+  window.render(store->paintDevice());
+  store->endPaint();
 }
 
 void WorkAhead::ForgetWith(std::function<void()> forget) {

@@ -48,6 +48,12 @@ class TKeep {
 
 bool Keeping();
 
+// Draws the unshown `window` once, whole, into its own backing store, as showing it will: the
+// caches of glyphs and styles fill, and the store's memory, shared with the display server and
+// touched for the first time, is paid for now. At double scale that memory was most of the
+// first frame's cost.
+void DrawUnshown(QWidget& window);
+
 // Registers how the pictures of one type are forgotten; Kept calls it once for each type.
 void ForgetWith(std::function<void()> forget);
 
