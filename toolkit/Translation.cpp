@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QRegularExpression>
 #include <QTranslator>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -19,15 +19,40 @@ QString loadedLanguage;
 std::unique_ptr<QTranslator> ownTranslator;
 std::unique_ptr<QTranslator> qtTranslator;
 
-// "en_GB.UTF-8@euro" gives "en_GB" then "en"; garbage gives nothing.
+bool AllOf(QStringView text, bool (*test)(char16_t)) {
+  return std::all_of(text.begin(), text.end(), [test](QChar c) { return test(c.unicode()); });
+}
+
+bool IsLower(char16_t c) {
+  return c >= u'a' && c <= u'z';
+}
+
+bool IsUpper(char16_t c) {
+  return c >= u'A' && c <= u'Z';
+}
+
+bool IsDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
+// "en_GB.UTF-8@euro" gives "en_GB" then "en"; garbage gives nothing. Parsed by hand: a regular
+// expression would bring its engine's code into memory for this one line.
 QStringList Candidates(const QString& entry) {
-  static const QRegularExpression locale(
-      QStringLiteral("^([a-z]{2,3})(_[A-Z]{2}|_[0-9]{3})?(\\.[^@]*)?(@.*)?$"));
-  const QRegularExpressionMatch match = locale.match(entry);
-  if (!match.hasMatch()) return {};
+  // language[_TERRITORY][.codeset][@modifier]
+  const QStringView name = QStringView(entry).left(entry.indexOf(u'@'));
+  const QStringView locale = name.left(name.indexOf(u'.'));
+  const qsizetype underscore = locale.indexOf(u'_');
+  const QStringView language = locale.left(underscore);
+  const QStringView territory = underscore < 0 ? QStringView() : locale.mid(underscore + 1);
+  const bool validLanguage =
+      (language.size() == 2 || language.size() == 3) && AllOf(language, IsLower);
+  const bool validTerritory = underscore < 0 ||
+                              (territory.size() == 2 && AllOf(territory, IsUpper)) ||
+                              (territory.size() == 3 && AllOf(territory, IsDigit));
+  if (!validLanguage || !validTerritory) return {};
   QStringList candidates;
-  if (match.hasCaptured(2)) candidates << match.captured(1) + match.captured(2);
-  candidates << match.captured(1);
+  if (underscore >= 0) candidates << locale.toString();
+  candidates << language.toString();
   return candidates;
 }
 
@@ -82,9 +107,11 @@ QString Translation::ChooseLanguage(const TLocaleVariables& variables, const QSt
 QStringList Translation::CarriedLanguages(const QString& program) {
   const QString prefix = program + u'_';
   QStringList languages;
-  for (const QString& file :
-       QDir(TranslationsFolder).entryList({prefix + QStringLiteral("*.qm")})) {
-    languages << file.mid(prefix.size()).chopped(3);
+  // Matched by hand, not by a name filter, which is a regular expression.
+  for (const QString& file : QDir(TranslationsFolder).entryList(QDir::Files)) {
+    if (file.startsWith(prefix) && file.endsWith(QLatin1String(".qm"))) {
+      languages << file.mid(prefix.size()).chopped(3);
+    }
   }
   return languages;
 }

@@ -32,6 +32,11 @@ TEST(Translation, TheFirstCarriedLanguageTheUserWantsIsChosenAnotherGivesEnglish
       {"LC_MESSAGES over LANG", {nullptr, nullptr, "en_US.UTF-8", "fr_FR.UTF-8"}, "en"},
       {"an empty LC_ALL counts as unset", {nullptr, "", nullptr, "en_US.UTF-8"}, "en"},
       {"garbage in LC_ALL hides LANG", {nullptr, "zz~~", nullptr, "en_US.UTF-8"}, ""},
+      {"a numeric region, a codeset with an @",
+       {"es_419:de_AT.UTF-8@euro", nullptr, nullptr, nullptr},
+       "de"},
+      {"malformed names skipped", {"deu:de_at:de_A1:e:de_AT_x:@de", nullptr, nullptr, "C"}, ""},
+      {"a three-letter language", {"deu_DE", nullptr, nullptr, nullptr}, "en"},
   };
   const QStringList carried = {QStringLiteral("de"), QStringLiteral("en")};
   for (const Case& c : cases) {
