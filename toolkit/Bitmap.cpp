@@ -5,6 +5,7 @@
 #include "toolkit/Density.h"
 #include "toolkit/EToolkitError.h"
 #include "toolkit/LittleEndian.h"
+#include "toolkit/QtDecode.h"
 #include "toolkit/Resources.h"
 
 namespace {
@@ -38,9 +39,10 @@ TBitmap::TBitmap(const QImage& image) : image_(ToRgb32(image)) {}
 
 TBitmap TBitmap::FromResource(const QString& name) {
   return ReadDensePicture(name, [](const TDenseResource& dense) {
-    if (dense.Ratio == 1) return FromBmp(Resources::Load(dense.Name), dense.Name);
-    QImage image;
-    if (!image.loadFromData(Resources::Load(dense.Name), "PNG")) {
+    const Resources::TReading reading(dense.Name);
+    if (dense.Ratio == 1) return FromBmp(reading.Bytes(), dense.Name);
+    const QImage image = DecodeWithQt(reading.Bytes(), "PNG");
+    if (image.isNull()) {
       throw EToolkitError(QStringLiteral("Bitmap illisible : %1").arg(dense.Name).toStdString());
     }
     return TBitmap(image);
@@ -48,8 +50,8 @@ TBitmap TBitmap::FromResource(const QString& name) {
 }
 
 TBitmap TBitmap::FromBmp(const QByteArray& bytes, const QString& name) {
-  QImage image;
-  if (!Complete(bytes) || !image.loadFromData(bytes, "BMP")) {
+  const QImage image = Complete(bytes) ? DecodeWithQt(bytes, "BMP") : QImage();
+  if (image.isNull()) {
     throw EToolkitError(QStringLiteral("Bitmap illisible : %1").arg(name).toStdString());
   }
   return TBitmap(image);

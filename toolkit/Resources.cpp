@@ -1,10 +1,14 @@
 #include "toolkit/Resources.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
 #include <QDir>
 #include <QPixmap>
 #include <QResource>
+#include <cstdint>
 
 #include "toolkit/EToolkitError.h"
+#include "toolkit/QtDecode.h"
 
 namespace {
 
@@ -22,23 +26,53 @@ QString FindPath(const QString& name) {
   return {};
 }
 
-}  // namespace
+struct TFound {
+  QByteArray Bytes;
+  // Stored as they are, the bytes are read where the executable holds them, never copied: the
+  // crowd's wave alone is 0.6 MB. Writing to them would make a copy first.
+  bool InPlace = false;
+};
 
-namespace Resources {
-
-QByteArray Load(const QString& name) {
+TFound Find(const QString& name) {
   const QString path = FindPath(name);
   const QResource resource(path);
   if (path.isEmpty() || !resource.isValid()) {
     throw EToolkitError(QStringLiteral("Ressource introuvable : %1").arg(name).toStdString());
   }
-  // Stored as they are, the bytes are read where the executable holds them, never copied: the
-  // crowd's wave alone is 0.6 MB. Writing to them would make a copy first.
   if (resource.compressionAlgorithm() == QResource::NoCompression) {
-    return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
-                                   qsizetype(resource.size()));
+    return {QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                    qsizetype(resource.size())),
+            true};
   }
-  return resource.uncompressedData();
+  return {resource.uncompressedData(), false};
+}
+
+// Unmaps the whole pages within bytes the executable holds: they are read-only and never
+// written, so a later read maps them again from the file, unchanged.
+void HandBack(const QByteArray& bytes) {
+  const auto page = uintptr_t(sysconf(_SC_PAGESIZE));
+  const auto start = uintptr_t(bytes.constData());
+  const uintptr_t first = (start + page - 1) / page * page;
+  const uintptr_t end = (start + uintptr_t(bytes.size())) / page * page;
+  if (first < end) madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+}
+
+}  // namespace
+
+namespace Resources {
+
+QByteArray Load(const QString& name) {
+  return Find(name).Bytes;
+}
+
+TReading::TReading(const QString& name) {
+  TFound found = Find(name);
+  bytes_ = std::move(found.Bytes);
+  inPlace_ = found.InPlace;
+}
+
+TReading::~TReading() {
+  if (inPlace_) HandBack(bytes_);
 }
 
 bool Exists(const QString& name) {
@@ -54,9 +88,7 @@ EToolkitError NamedError(const QString& name, const QString& kind, const EToolki
 QIcon LoadIcon(const QStringList& names) {
   QIcon icon;
   for (const QString& name : names) {
-    QPixmap picture;
-    picture.loadFromData(Load(name), "PNG");
-    icon.addPixmap(picture);
+    icon.addPixmap(QPixmap::fromImage(DecodeWithQt(TReading(name).Bytes(), "PNG")));
   }
   return icon;
 }

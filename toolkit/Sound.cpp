@@ -99,7 +99,7 @@ struct TSdlSoundPlayer::TState {
   const std::vector<uint8_t>& Wave(const QString& name) {
     const QString key = name.toLower();
     if (const auto found = Waves.find(key); found != Waves.end()) return found->second;
-    return Waves[key] = DecodeWave(Resources::Load(name));
+    return Waves[key] = DecodeWave(Resources::TReading(name).Bytes());
   }
 
   // A device whose server went away would go on taking audio at real speed while nothing is
