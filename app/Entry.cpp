@@ -20,6 +20,7 @@ int RunEntry(TApplication& application) {
     TWorkAhead ahead(TMain::MakingSteps(made));
     ahead.StartAfterFirstFrame(*Splash);
     application.ShowModal(*Splash);
+    Splash->ReleaseWindow();
     // Asked to end while the splash was up: there is no game to start.
     if (application.Terminated()) return;
     ahead.Finish();

@@ -13,6 +13,9 @@ class TSplash : public QDialog, public Ui::TSplash {
   explicit TSplash(QWidget* parent = nullptr);
 
   void Image1Click();
+  // Once closed it is not shown again: its system window goes, with the memory it shares with
+  // the display server.
+  void ReleaseWindow() { destroy(); }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
