@@ -52,6 +52,11 @@ int main(int argc, char** argv) {
   }
   Print(animation, "animation (50 frames)");
   Print(main->StringGrid1->Surface().sizeInBytes(), "bet grid surface");
+  // Decoded from PNG with their transparency: four bytes a pixel.
+  qsizetype icon = 0;
+  for (const QSize& size : main->windowIcon().availableSizes())
+    icon += 4LL * size.width() * size.height();
+  Print(icon, "window icon (five sizes)");
   for (const char* wave : {"Feu", "Bravo", "FIN"}) {
     const QByteArray what = QByteArray("sound ") + wave;
     Print(qsizetype(DecodeWave(Resources::Load(wave)).size()), what.constData(), "race");
