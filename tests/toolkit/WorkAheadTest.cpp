@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QBackingStore>
+#include <QColor>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QImage>
+#include <QPaintDevice>
 #include <QTimer>
 #include <QWidget>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "toolkit/Bitmap.h"
@@ -56,4 +61,38 @@ TEST(WorkAhead, RunsAfterTheFirstFrameOneStepATurnAndHandsOnWhatItRead) {
     EXPECT_EQ(WorkAhead::Kept<TBitmap>().size(), 1u);
   }
   EXPECT_TRUE(WorkAhead::Kept<TBitmap>().empty());
+}
+
+namespace {
+
+// The picture a raster backing store holds: where its bytes are, and its colour at a point.
+std::pair<const uchar*, QColor> StoreImage(QBackingStore& store, QPoint at) {
+  store.beginPaint(QRegion());
+  const auto* image = dynamic_cast<const QImage*>(store.paintDevice());
+  std::pair<const uchar*, QColor> seen{nullptr, QColor()};
+  if (image) seen = {image->constBits(), image->pixelColor(at)};
+  store.endPaint();
+  return seen;
+}
+
+}  // namespace
+
+// The unshown window is drawn into its own backing store, which showing it then keeps and draws
+// into again: the memory touched ahead is the memory shown.
+TEST(WorkAhead, DrawsTheUnshownWindowIntoTheStoreItIsThenShownFrom) {
+  QWidget window;
+  window.resize(40, 30);
+  window.setStyleSheet(QStringLiteral("background: #123456"));
+  (void)window.winId();  // its system window, made unmapped
+  WorkAhead::DrawUnshown(window);
+  QBackingStore* store = window.backingStore();
+  ASSERT_NE(store, nullptr);
+  const auto [drawn, colour] = StoreImage(*store, QPoint(20, 15));
+  ASSERT_NE(drawn, nullptr);
+  EXPECT_EQ(colour, QColor(0x123456));
+
+  window.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.backingStore(), store);
+  EXPECT_EQ(StoreImage(*store, QPoint(20, 15)).first, drawn) << "made again";
 }
